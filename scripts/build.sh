@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, configures and builds into build/ (or $NUVRA_BUILD_DIR).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+BUILD_DIR=${NUVRA_BUILD_DIR:-build}
+if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${NUVRA_CMAKE_ARGS:-} >/dev/null
+fi
+cmake --build "$BUILD_DIR" -j "$(nproc)"

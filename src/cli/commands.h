@@ -1,0 +1,16 @@
+// The subcommands of nuvra-cli. Each returns the process exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace nuvra::cli {
+
+int cmdNew(const std::vector<std::string>& args);
+int cmdConvert(const std::vector<std::string>& args);
+int cmdShow(const std::vector<std::string>& args);
+
+/// Prints a Japanese failure message with its code to standard error.
+void printError(const std::string& message);
+
+}  // namespace nuvra::cli

@@ -1,0 +1,42 @@
+// nuvra-cli: the design calculation from the command line.
+// Parses the subcommand and hands its arguments to the core through commands.cpp.
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+void usage(std::FILE* to) {
+    std::fputs(
+        "usage: nuvra-cli COMMAND ARGS\n"
+        "  new FILE              write a new design with the default values\n"
+        "  convert IN OUT        read a design (version 1.00 or 1.00β), write it as 1.00\n"
+        "  show FILE             list the six design records\n",
+        to);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "C");
+    if (argc < 2) {
+        usage(stderr);
+        return 2;
+    }
+    std::string cmd = argv[1];
+    std::vector<std::string> args(argv + 2, argv + argc);
+    if (cmd == "-h" || cmd == "--help" || cmd == "help") {
+        usage(stdout);
+        return 0;
+    }
+    if (cmd == "new") return nuvra::cli::cmdNew(args);
+    if (cmd == "convert") return nuvra::cli::cmdConvert(args);
+    if (cmd == "show") return nuvra::cli::cmdShow(args);
+    std::fprintf(stderr, "nuvra-cli: unknown command \"%s\"\n", cmd.c_str());
+    usage(stderr);
+    return 2;
+}
