@@ -1,0 +1,121 @@
+#include "common/file_util.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/error_codes.h"
+#include "common/line_reader.h"
+#include "test_util.h"
+
+namespace nuvra {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+TEST(ReadHeaderName, VersionProbe) {
+    TempDir dir;
+    struct {
+        const char* content;
+        const char* expected;
+    } cases[] = {
+        {"a\r\nb\r\nINPUT FILE VERSION             [1.00]\r\nrest\r\n", "1.00"},
+        {"a\nb\nINPUT FILE VERSION             [1.00]", "1.00"},  // LF, no final end
+        {"a\rb\rINPUT FILE VERSION             [2.00]\r", "2.00"},
+        {"a\r\nb\r\nINPUT FILE VERSION             [1.00\x83\xC0]\r\n", "1.00β"},
+        {"a\r\nb\r\nINPUT FILE VERSION             [x\r\n", ""},  // exactly 33 characters
+        {"a\r\nb\r\nINPUT FILE VERSION             \r\n", "error"},  // 31 characters
+        {"a\r\nb\r\n", "error"},
+        {"", "error"},
+        {"a\r\nb\r\n\x81\x20\x81\x20\x81\x20\x81\x20\x81\x20\x81\x20\x81\x20\x81\x20\x81"
+         "\x20\x81\x20\x81\x20\x81\x20\x81\x20\x81\x20\x81\x20\x81\x20\x81\x20\r\n",
+         "error"},  // bytes that are not CP932
+    };
+    for (const auto& c : cases) {
+        std::string p = dir.file("probe.nvr");
+        writeFile(p, c.content);
+        EXPECT_EQ(ReadHeaderName(p), c.expected) << c.content;
+    }
+    EXPECT_EQ(ReadHeaderName(dir.file("missing.nvr")), "error");
+    EXPECT_EQ(ReadHeaderName(dir.path()), "error");
+}
+
+TEST(FileHelpers, KillMakeTestCreate) {
+    TempDir dir;
+    std::string f = dir.file("a.txt");
+    EXPECT_FALSE(KillFile(f));
+    EXPECT_TRUE(TestCreateFile(f));
+    EXPECT_TRUE(std::filesystem::exists(f));
+    writeFile(f, "data");
+    EXPECT_TRUE(TestCreateFile(f));
+    EXPECT_EQ(readFile(f), "");
+    EXPECT_TRUE(KillFile(f));
+    EXPECT_FALSE(std::filesystem::exists(f));
+    std::string sub = dir.file("sub");
+    EXPECT_TRUE(MakeFolder(sub));
+    EXPECT_FALSE(MakeFolder(sub));  // existing folder
+    EXPECT_FALSE(KillFile(sub));    // not a file
+    EXPECT_FALSE(TestCreateFile(dir.file("none/x.txt")));
+}
+
+TEST(FileHelpers, AppendFileCopiesLinesWithCrLf) {
+    TempDir dir;
+    std::string dst = dir.file("dst"), src = dir.file("src");
+    writeFile(dst, "head\r\n");
+    writeFile(src, "one\r\ntwo\nthree\rfour");
+    EXPECT_TRUE(AppendFile(dst, src));
+    EXPECT_EQ(readFile(dst), "head\r\none\r\ntwo\r\nthree\r\nfour\r\n");
+    EXPECT_FALSE(AppendFile(dst, dir.file("missing")));
+    EXPECT_FALSE(AppendFile(dir.file("no/dst"), src));
+}
+
+TEST(WriteFileAtomically, ReplacesOnlyWhenComplete) {
+    TempDir dir;
+    std::string f = dir.file("design.nvr");
+    EXPECT_EQ(writeFileAtomically(f, "first"), 0);
+    EXPECT_EQ(readFile(f), "first");
+    EXPECT_EQ(writeFileAtomically(f, "second"), 0);
+    EXPECT_EQ(readFile(f), "second");
+    // Only the target remains: no temporary file is left behind.
+    int count = 0;
+    for (auto& e : std::filesystem::directory_iterator(dir.path())) (void)e, ++count;
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(writeFileAtomically(dir.file("missing/x.nvr"), "x"), kErrPathNotFound);
+    EXPECT_EQ(writeFileAtomically(dir.path(), "x"), kErrPathAccess);
+    EXPECT_EQ(writeFileAtomically("", "x"), kErrBadFileName);
+}
+
+TEST(WriteFileAtomically, ReadOnlyFolderKeepsTheOldFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    TempDir dir;
+    std::string f = dir.file("design.nvr");
+    writeFile(f, "old");
+    chmod(dir.path().c_str(), 0555);
+    EXPECT_NE(writeFileAtomically(f, "new"), 0);
+    chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(readFile(f), "old");
+}
+
+TEST(LineReader, ItemsLikeBasicInput) {
+    TempDir dir;
+    std::string f = dir.file("items");
+    writeFile(f, "  12 , \"a,b\" junk, x\r\n\r\n\"quoted\"\n last \r\"open");
+    LineReader in;
+    ASSERT_EQ(in.open(f), 0);
+    std::string item;
+    bool quoted;
+    const char* expected[] = {"12", "a,b", "x", "quoted", "last", "open"};
+    for (const char* e : expected) {
+        ASSERT_TRUE(in.readItem(item, quoted));
+        EXPECT_EQ(item, e);
+    }
+    EXPECT_FALSE(in.readItem(item, quoted));
+    EXPECT_FALSE(in.failed());
+}
+
+}  // namespace
+}  // namespace nuvra
