@@ -4,7 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 BUILD_DIR=${NUVRA_BUILD_DIR:-build}
-if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${NUVRA_CMAKE_ARGS:-} >/dev/null
-fi
+cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${NUVRA_CMAKE_ARGS:-} >/dev/null
 cmake --build "$BUILD_DIR" -j "$(nproc)"
