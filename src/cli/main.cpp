@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/calc_command.h"
 #include "cli/commands.h"
 
 namespace {
@@ -15,7 +16,9 @@ void usage(std::FILE* to) {
         "usage: nuvra-cli COMMAND ARGS\n"
         "  new FILE              write a new design with the default values\n"
         "  convert IN OUT        read a design (version 1.00 or 1.00β), write it as 1.00\n"
-        "  show FILE             list the six design records\n",
+        "  show FILE             list the six design records\n"
+        "  calc FILE [--json]    run the design calculation; print the verdicts, or with\n"
+        "                        --json the whole result store\n",
         to);
 }
 
@@ -36,6 +39,7 @@ int main(int argc, char** argv) {
     if (cmd == "new") return nuvra::cli::cmdNew(args);
     if (cmd == "convert") return nuvra::cli::cmdConvert(args);
     if (cmd == "show") return nuvra::cli::cmdShow(args);
+    if (cmd == "calc") return nuvra::cli::cmdCalc(args);
     std::fprintf(stderr, "nuvra-cli: unknown command \"%s\"\n", cmd.c_str());
     usage(stderr);
     return 2;

@@ -1,0 +1,18 @@
+// One calculation run: loads and stability, then the member design, into a fresh store.
+#pragma once
+
+#include "calc/loads/result_store.h"
+#include "design/records.h"
+
+namespace nuvra::calc {
+
+/// Empties the store and computes the whole design into it, in a fixed order: loads,
+/// wall, slab, footings (only when the channel has them), bar curtailment. A failing step
+/// does not stop the later ones. True when every step succeeded. Never raises.
+bool RunCalculation(const DesignData& d, ResultStore& store);
+
+/// Footings exist when the footing length TB exceeds half the slab thickness T3 (rounded
+/// to the millimetre) by 0.001 m or more.
+bool HasFootings(double TB, double T3);
+
+}  // namespace nuvra::calc

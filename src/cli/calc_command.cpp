@@ -1,0 +1,66 @@
+#include "cli/calc_command.h"
+
+#include <cstdio>
+
+#include "calc/loads/calc_run.h"
+#include "calc/loads/result_json.h"
+#include "calc/loads/result_lines.h"
+#include "cli/commands.h"
+#include "design/input_file.h"
+
+namespace nuvra::cli {
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitRunFailed = 1;
+constexpr int kExitFailure = 2;
+
+bool openDesign(DesignData& d, const std::string& path) {
+    OpenResult r = OpenInputFile(d, path);
+    if (r.file.ok) return true;
+    if (!r.versionMessage.empty()) printError(r.versionMessage);
+    printError(readFailureMessage(r.file.errorCode));
+    if (!r.file.detail.empty())
+        std::fprintf(stderr, "(%s: %s)\n", path.c_str(), r.file.detail.c_str());
+    return false;
+}
+
+std::string summary(const calc::ResultStore& s, bool ok) {
+    std::string out = "■ 浮上りに対して\n";
+    out += s.objUkiagari ? calc::FlotationLine(*s.objUkiagari) : "（計算されていません）";
+    out += "\n■ 基礎地盤支持力に対して\n";
+    out += s.objQmax ? calc::BearingLine(*s.objQmax) : "（計算されていません）";
+    out += "\n";
+    out += s.blnFooting ? "フーチング：あり\n" : "フーチング：なし\n";
+    if (!ok) out += "計算の途中でエラーが発生しました。\n";
+    return out;
+}
+
+}  // namespace
+
+int cmdCalc(const std::vector<std::string>& args) {
+    bool json = false;
+    bool badOption = false;
+    std::vector<std::string> files;
+    for (const std::string& a : args) {
+        if (a == "--json")
+            json = true;
+        else if (a.size() > 1 && a[0] == '-')
+            badOption = true;
+        else
+            files.push_back(a);
+    }
+    if (badOption || files.size() != 1) {
+        printError("usage: nuvra-cli calc FILE [--json]");
+        return kExitFailure;
+    }
+    DesignData d;
+    if (!openDesign(d, files[0])) return kExitFailure;
+    calc::ResultStore store;
+    bool ok = calc::RunCalculation(d, store);
+    std::string text = json ? calc::ResultJson(store, ok) : summary(store, ok);
+    std::fputs(text.c_str(), stdout);
+    return ok ? kExitOk : kExitRunFailed;
+}
+
+}  // namespace nuvra::cli
