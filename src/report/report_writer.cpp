@@ -1,0 +1,186 @@
+#include "report/report_writer.h"
+
+#include <cerrno>
+#include <cstring>
+#include <exception>
+
+#include "calc/common/arith.h"
+#include "common/cp932.h"
+#include "report/field_fill.h"
+#include "report/report_error.h"
+
+namespace nuvra::report {
+namespace {
+
+std::string toBytes(std::string_view utf8, const char* what) {
+    std::optional<std::string> b = toCp932(utf8);
+    if (!b)
+        throw ReportError(std::string(what) + " holds \"" + firstUnmappable(utf8) +
+                          "\", which code page 932 cannot hold");
+    return *b;
+}
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+}  // namespace
+
+ReportPaths ReportPaths::ForApplicationFolder(const std::string& appFolder,
+                                              std::string tempFolder) {
+    return {appFolder + "/Nuvra.FMT", appFolder + "/Nuvra.INI", std::move(tempFolder)};
+}
+
+ReportWriter::ReportWriter(ReportPaths paths)
+    : paths_(std::move(paths)), files_(paths_.TempFolder) {}
+
+ReportWriter::~ReportWriter() {
+    closeQuietly();
+}
+
+void ReportWriter::StartGeneration() {
+    StartGeneration(NumberingSettings::Load(paths_.SettingsIniPath));
+}
+
+void ReportWriter::StartGeneration(const NumberingSettings& settings) {
+    files_.Reset();
+    Numbering.Start(settings);
+}
+
+std::string ReportWriter::NewPrintFile() {
+    try {
+        return files_.Create();
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+bool ReportWriter::RunChapter(const std::function<void(ReportWriter&)>& chapter) {
+    lastChapterError_.clear();
+    LinesPerPage = kChapterLinesPerPage;
+    PageLineCount = 0;
+    try {
+        OpenPrintFile();
+        chapter(*this);
+        ClosePrintFile();
+        return true;
+    } catch (const std::exception& e) {
+        lastChapterError_ = e.what();
+    } catch (const calc::ArithmeticFault& f) {
+        lastChapterError_ = "arithmetic fault " + std::to_string(f.code);
+    } catch (...) {
+        lastChapterError_ = "unexpected failure";
+    }
+    if (lastChapterError_.empty()) lastChapterError_ = "failure";
+    closeQuietly();
+    return false;
+}
+
+void ReportWriter::OpenPrintFile() {
+    if (file_) return;
+    if (currentPrintFile_.empty()) throw ReportError("no current print file");
+    file_ = std::fopen(currentPrintFile_.c_str(), "ab");
+    if (!file_) throw ReportError("cannot open " + currentPrintFile_ + ": " + std::strerror(errno));
+}
+
+void ReportWriter::ClosePrintFile() {
+    if (!file_) return;
+    std::FILE* f = file_;
+    file_ = nullptr;
+    if (std::fclose(f) != 0) throw ReportError("cannot write " + currentPrintFile_);
+}
+
+void ReportWriter::closeQuietly() {
+    if (file_) std::fclose(file_);
+    file_ = nullptr;
+}
+
+void ReportWriter::writeBytes(std::string_view bytes) {
+    if (!file_) throw ReportError("the print file is not open");
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+        throw ReportError("cannot write " + currentPrintFile_);
+}
+
+FormatBlock ReportWriter::ReadFormatBlock(std::string_view name, int capacity) const {
+    return report::ReadFormatBlock(paths_.FormatFilePath, name, capacity);
+}
+
+void ReportWriter::PrintLinePrefix(int level) {
+    if (level < 0 || level > 5)
+        throw ReportError("line level " + std::to_string(level) + " outside 0 to 5");
+    std::string number;
+    if (Numbering.NumberingMethod != 0 && level != 0) number = Numbering.HeadingNumber(level);
+    std::string prefix;
+    if (level == 0) {
+        auto last = static_cast<std::size_t>(Numbering.LastHeadingLevel);
+        prefix.assign(static_cast<std::size_t>(Numbering.HeadingMargin[last] + 2), ' ');
+    } else {
+        prefix.assign(
+            static_cast<std::size_t>(Numbering.HeadingMargin[static_cast<std::size_t>(level)]),
+            ' ');
+        if (level == 1) prefix += "?R1";
+        if (level == 2) prefix += "?R2";
+        prefix += toBytes(number, "a heading number");
+    }
+    writeBytes(prefix);
+    ++PageLineCount;
+}
+
+void ReportWriter::PrintFixedLine(int level, std::string_view text) {
+    std::string bytes = toBytes(text, "a template line");
+    PrintLinePrefix(level);
+    writeBytes(bytes);
+    writeBytes(kLineEnd);
+}
+
+void ReportWriter::PrintFixedLine(const FormatBlock& block, int line) {
+    PrintFixedLine(block.Level(line), block.Text(line));
+}
+
+void ReportWriter::PrintFormatLine(int level, std::string_view templateText,
+                                   const FieldValues& values) {
+    std::string bytes = FillTemplate(templateText, values.Numbers(), values.Texts());
+    PrintLinePrefix(level);
+    writeBytes(bytes);
+    writeBytes(kLineEnd);
+}
+
+void ReportWriter::PrintFormatLine(const FormatBlock& block, int line, const FieldValues& values) {
+    PrintFormatLine(block.Level(line), block.Text(line), values);
+}
+
+void ReportWriter::PrintBlankLines(int n) {
+    for (int i = 0; i < n; ++i) {
+        writeBytes(kLineEnd);
+        ++PageLineCount;
+    }
+}
+
+void ReportWriter::PrintPageBreak() {
+    writeBytes("\f");
+    PageLineCount = 0;
+}
+
+void ReportWriter::NewPageIfNeeded(int need, int blanks) {
+    if (LinesPerPage - PageLineCount < need)
+        PrintPageBreak();
+    else
+        PrintBlankLines(blanks);
+}
+
+void ReportWriter::PrintFigureReference(const std::string& layoutPath, bool indent) {
+    std::string path = toBytes(layoutPath, "a figure path");
+    PrintLinePrefix(0);
+    if (indent) writeBytes("    ");
+    writeBytes("?FG;000;000;");
+    writeBytes(path);
+    writeBytes(kLineEnd);
+}
+
+void ReportWriter::AppendPageBreak() {
+    if (currentPrintFile_.empty()) return;
+    if (std::FILE* f = std::fopen(currentPrintFile_.c_str(), "ab")) {
+        std::fputc('\f', f);
+        std::fclose(f);
+    }
+}
+
+}  // namespace nuvra::report
