@@ -1,0 +1,115 @@
+// nuvra-screenshots OUTDIR: writes PNGs of the main window for the documentation. Runs
+// on the offscreen platform with a settings file of its own, so that nothing of the
+// installation is touched; message boxes and system dialogs are answered with Cancel.
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/app_context.h"
+#include "app/document_controller.h"
+#include "app/main_window.h"
+#include "app/message_service.h"
+#include "app/system_dialogs.h"
+
+namespace {
+
+using namespace nuvra::app;
+
+class SilentMessages : public MessageService {
+  public:
+    MsgResult showMessage(QWidget*, const QString&, const QString&, MsgIcon, MsgButtons) override {
+        return MsgResult::Cancel;
+    }
+    void showAbout(QWidget*, const QString&, const QString&) override {}
+    void beep() override {}
+};
+
+class CancelledDialogs : public SystemDialogs {
+  public:
+    bool showFileDialog(CFileDialog&, bool) override { return false; }
+    bool showPageSetup(CPageSetupDialog&) override { return false; }
+};
+
+// The window with a plain title strip, as a window manager would frame it.
+QPixmap framed(QWidget& window) {
+    const QPixmap body = window.grab();
+    const int strip = 28;
+    QPixmap out(body.width() + 2, body.height() + strip + 1);
+    out.fill(QColor(0x70, 0x80, 0x90));
+    QPainter p(&out);
+    p.setPen(Qt::white);
+    QFont f = window.font();
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRect(10, 0, out.width() - 20, strip), Qt::AlignVCenter | Qt::AlignLeft,
+               window.windowTitle());
+    p.drawPixmap(1, strip, body);
+    return out;
+}
+
+bool save(const QPixmap& pm, const QString& dir, const char* name) {
+    const QString path = dir + QLatin1Char('/') + QLatin1String(name);
+    if (!pm.save(path)) {
+        std::fprintf(stderr, "nuvra-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: nuvra-screenshots OUTDIR\n");
+        return 2;
+    }
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+    QTemporaryDir appFolder;
+    if (!appFolder.isValid()) return 1;
+
+    SilentMessages messages;
+    CancelledDialogs dialogs;
+    AppContext context(prepareAppPaths(appFolder.path(), appFolder.path() + "/user"), messages,
+                       dialogs);
+    // Two designs used before, for the File menu.
+    context.settings.writeString("FileName", "FileName1",
+                                 QStringLiteral("/home/sekkei/水路/北側幹線水路.nvr"));
+    context.settings.writeString("FileName", "FileName2",
+                                 QStringLiteral("/home/sekkei/水路/排水路No.3.nvr"));
+
+    bool ok = true;
+    {
+        MainWindow window(context);
+        window.show();
+        QApplication::processEvents();
+        ok = save(framed(window), outDir, "main-window.png") && ok;
+
+        QMenu* menu = window.mnuFile();
+        const QRect item = window.menuBar()->actionGeometry(menu->menuAction());
+        menu->popup(window.menuBar()->mapToGlobal(item.bottomLeft()));
+        QApplication::processEvents();
+        QPixmap withMenu = window.grab();
+        {
+            QPainter p(&withMenu);
+            p.drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
+        }
+        menu->hide();
+        ok = save(withMenu, outDir, "main-window-file-menu.png") && ok;
+
+        nuvra::DesignData& d = window.document().design();
+        d.objInpJyoken.InpFlg = d.objInpMorido.InpFlg = d.objInpKiso.InpFlg = true;
+        window.RefreshMenuButtons();
+        QApplication::processEvents();
+        ok = save(framed(window), outDir, "main-window-confirmed.png") && ok;
+        window.hide();
+    }
+    return ok ? 0 : 1;
+}
