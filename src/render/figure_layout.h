@@ -1,0 +1,46 @@
+// A figure layout file: the area a figure takes on the page and the figure files drawn
+// in it.
+//
+//   line 1   title
+//   line 2   area width and height in millimetres
+//   then, per figure file: a line with its path, a line with its x and y offsets (mm,
+//   added to the figure's coordinates to place it in the area; the area's origin is
+//   its lower-left corner, y upward)
+//   "END"
+// Numbers are separated by blanks.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nuvra::render {
+
+struct SubFigureRef {
+    std::string path;  ///< UTF-8, resolved against the layout file's folder
+    double offsetX = 0, offsetY = 0;
+};
+
+struct FigureLayout {
+    std::string title;
+    double width = 0, height = 0;
+    std::vector<SubFigureRef> figures;
+};
+
+/// Parses a layout file given as its CP932 bytes; relative figure paths are taken from
+/// `baseFolder`. On a malformed file returns false with the reason in `error`.
+bool parseFigureLayout(std::string_view bytes, const std::string& baseFolder, FigureLayout& layout,
+                       std::string& error);
+
+/// Reads and parses; `error` names the file.
+bool readFigureLayout(const std::string& path, FigureLayout& layout, std::string& error);
+
+/// A path as written in a file, made usable here: relative paths are taken from
+/// baseFolder, and a path that does not exist as written but does with "/" for "\" is
+/// taken in that form.
+std::string resolveFilePath(const std::string& path, const std::string& baseFolder);
+
+/// The folder part of a path ("." when there is none).
+std::string folderOf(const std::string& path);
+
+}  // namespace nuvra::render

@@ -1,0 +1,213 @@
+#include "render/figure_painter.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+
+#include "render/figure_file.h"
+#include "render/figure_layout.h"
+#include "render/report_font.h"
+
+namespace nuvra::render {
+namespace {
+
+constexpr double kArrowLengthMm = 2.0;
+constexpr double kArrowHalfWidthMm = 0.55;
+constexpr double kNoteFrameMm = 0.3;
+constexpr double kNoteTextMm = 3.0;
+constexpr double kPi = 3.14159265358979323846;
+
+QColor colorOf(const std::string& text, const QColor& otherwise) {
+    if (text.empty()) return otherwise;
+    QColor c = QColor::fromString(QString::fromStdString(text));
+    return c.isValid() ? c : otherwise;
+}
+
+// Dash patterns in millimetres for the pen styles 1-4.
+std::vector<double> dashesMm(int penStyle) {
+    switch (penStyle) {
+        case 1:
+            return {3.0, 1.0};
+        case 2:
+            return {0.4, 0.8};
+        case 3:
+            return {3.0, 0.8, 0.4, 0.8};
+        case 4:
+            return {3.0, 0.8, 0.4, 0.8, 0.4, 0.8};
+        default:
+            return {};
+    }
+}
+
+QPen penFor(const LineStyle& s, double unitsPerMm) {
+    QPen pen(colorOf(s.color, Qt::black));
+    pen.setWidthF(s.widthMm * unitsPerMm);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    auto dashes = dashesMm(s.penStyle);
+    if (!dashes.empty()) {
+        QList<qreal> pattern;
+        for (double d : dashes)
+            pattern << d / s.widthMm;  // Qt counts dashes in pen widths
+        pen.setDashPattern(pattern);
+    } else {
+        pen.setCapStyle(Qt::RoundCap);
+    }
+    return pen;
+}
+
+}  // namespace
+
+void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceMap& dev,
+                          std::vector<std::string>* problems) {
+    const FigureBox& box = figure.box;
+    auto report = [&](const std::string& message) {
+        if (problems) problems->push_back(std::to_string(figure.lineNumber) + " 行目: " + message);
+    };
+    if (!figure.problem.empty()) {
+        paintNote(p, dev, box.x, box.y, box.width, box.height, figure.problem);
+        report(figure.problem);
+        return;
+    }
+    FigureLayout layout;
+    std::string error;
+    if (!readFigureLayout(figure.layoutPath, layout, error)) {
+        paintNote(p, dev, box.x, box.y, box.width, box.height, error);
+        report(error);
+        return;
+    }
+    const double s = box.scale;
+    for (const auto& sub : layout.figures) {
+        FigureFile f;
+        if (!readFigureFile(sub.path, f, error)) {
+            // The note stands where the figure's origin falls, kept inside the area.
+            double w = std::min(box.width, 110.0);
+            double h = std::min(box.height, 16.0);
+            double x = box.x + sub.offsetX * s;
+            double y = box.y + box.height - sub.offsetY * s - h;
+            if (layout.figures.size() == 1) {
+                x = box.x + (box.width - w) / 2.0;
+                y = box.y + (box.height - h) / 2.0;
+            }
+            x = std::clamp(x, box.x, box.x + box.width - w);
+            y = std::clamp(y, box.y, box.y + box.height - h);
+            paintNote(p, dev, x, y, w, h, error);
+            report(error);
+            continue;
+        }
+        paintFigure(p, f, box, sub.offsetX, sub.offsetY, dev);
+    }
+}
+
+void FigurePainter::paintFigure(QPainter& p, const FigureFile& f, const FigureBox& box, double offX,
+                                double offY, const DeviceMap& dev) {
+    const double s = box.scale;
+    const double u = dev.unitsPerMm;
+    // Figure coordinates (mm, y up) -> paper -> device.
+    auto at = [&](double x, double y) {
+        return dev.map(box.x + (x + offX) * s, box.y + box.height - (y + offY) * s);
+    };
+    auto pt = [&](int n) { return at(f.point(n).x, f.point(n).y); };
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // Keep a figure that overdraws its area off the text around it.
+    QPointF clipTop = dev.map(box.x - 1.0, box.y - 1.0);
+    QPointF clipBottom = dev.map(box.x + box.width + 1.0, box.y + box.height + 1.0);
+    p.setClipRect(QRectF(clipTop, clipBottom));
+
+    for (const auto& fl : f.fills) {
+        QPolygonF poly;
+        for (int n = fl.first; n <= fl.last; ++n)
+            poly << pt(n);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colorOf(fl.color, QColor(200, 200, 200)));
+        p.drawPolygon(poly);
+    }
+    for (const auto& r : f.rects) {
+        const LineStyle& ls = styles_.line(r.style);
+        p.setPen(ls.penStyle == 5 ? QPen(Qt::NoPen) : penFor(ls, u));
+        p.setBrush(r.fill != 0 ? QBrush(QColor(220, 220, 220)) : QBrush(Qt::NoBrush));
+        p.drawRect(QRectF(pt(r.cornerA), pt(r.cornerB)).normalized());
+    }
+    p.setBrush(Qt::NoBrush);
+    for (const auto& g : f.segments) {
+        const LineStyle& ls = styles_.line(g.style);
+        if (ls.penStyle == 5) continue;
+        p.setPen(penFor(ls, u));
+        p.drawLine(pt(g.from), pt(g.to));
+    }
+    for (const auto& c : f.circles) {
+        const LineStyle& ls = styles_.line(c.style);
+        if (ls.penStyle == 5) continue;
+        p.setPen(penFor(ls, u));
+        double r = c.radius * s * u;
+        p.drawEllipse(pt(c.center), r, r);
+    }
+    for (const auto& a : f.arcs) {
+        const LineStyle& ls = styles_.line(a.style);
+        if (ls.penStyle == 5) continue;
+        p.setPen(penFor(ls, u));
+        QPointF c = at(a.cx, a.cy);
+        double r = a.radius * s * u;
+        double span = std::fmod(a.endDeg - a.startDeg, 360.0);
+        if (span <= 0) span += 360.0;
+        p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r),
+                  static_cast<int>(std::lround(a.startDeg * 16)),
+                  static_cast<int>(std::lround(span * 16)));
+    }
+    for (const auto& a : f.arrows) {
+        const LineStyle& ls = styles_.line(a.style);
+        if (ls.penStyle == 5) continue;
+        QColor color = colorOf(ls.color, Qt::black);
+        // Direction codes go clockwise in eighths from up: 1 up, 3 right, 5 down, 7 left.
+        double angle = (90.0 - (a.direction - 1) * 45.0) * kPi / 180.0;
+        double dx = std::cos(angle), dy = -std::sin(angle);  // device y grows downward
+        QPointF tip = pt(a.point);
+        double len = kArrowLengthMm * u, half = kArrowHalfWidthMm * u;
+        QPointF base = tip - QPointF(dx * len, dy * len);
+        QPointF side(-dy * half, dx * half);
+        p.setPen(QPen(color, 0.05 * u));
+        p.setBrush(color);
+        p.drawPolygon(QPolygonF({tip, base + side, base - side}));
+        p.setBrush(Qt::NoBrush);
+    }
+    for (const auto& t : f.texts) {
+        const TextStyle& ts = styles_.text(t.style);
+        double em = ts.heightMm * s * u;
+        QPointF ref = at(t.x, t.y);
+        p.setPen(colorOf(ts.color, Qt::black));
+        // The reference point is the lower-left corner of the text's box; the baseline
+        // lies above it by the part of the em below the baseline.
+        double below = (1.0 - ReportFont::kEmTop) * em;
+        p.save();
+        p.translate(ref);
+        if (t.direction == 1) p.rotate(-90.0);  // reads upward
+        drawColumnText(p, font_, TextRun{t.bytes, QPointF(0, -below), em, ts.bold, 1.0});
+        p.restore();
+    }
+    p.restore();
+}
+
+void FigurePainter::paintNote(QPainter& p, const DeviceMap& dev, double x, double y, double w,
+                              double h, const std::string& message) {
+    const double u = dev.unitsPerMm;
+    QRectF frame(dev.map(x + 0.5, y + 0.5), dev.map(x + w - 0.5, y + h - 0.5));
+    p.save();
+    p.setPen(QPen(Qt::black, kNoteFrameMm * u, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame);
+    QFont font = font_.fallback(kNoteTextMm * u, false);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    QRectF inner = frame.adjusted(1.5 * u, 1.0 * u, -1.5 * u, -1.0 * u);
+    p.setClipRect(frame);
+    p.drawText(inner, Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere,
+               QStringLiteral("図を表示できません\n") + QString::fromStdString(message));
+    p.restore();
+}
+
+}  // namespace nuvra::render

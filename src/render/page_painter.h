@@ -1,0 +1,40 @@
+// Paints one page: its lines in the fixed-pitch grid, headings without their markers,
+// the figures in their boxes, and the page number in the footer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "render/figure_painter.h"
+#include "render/report_document.h"
+
+class QPainter;
+
+namespace nuvra::render {
+
+class ReportFont;
+
+class PagePainter {
+  public:
+    PagePainter(const ReportDocument& doc, ReportFont& font)
+        : doc_(doc), font_(font), figures_(doc.styles(), font) {}
+
+    /// Paints the page's content (not the paper) with the paper's top-left at
+    /// dev.origin. What cannot be drawn is added to `problems` when given.
+    void paint(QPainter& p, const Page& page, const DeviceMap& dev,
+               std::vector<std::string>* problems = nullptr);
+
+    /// Reads page `index` and paints it; false with a message when it cannot be read.
+    bool paintPage(QPainter& p, int index, const DeviceMap& dev, std::string& error,
+                   std::vector<std::string>* problems = nullptr);
+
+  private:
+    void paintLine(QPainter& p, const PlacedLine& l, const DeviceMap& dev,
+                   std::vector<std::string>* problems);
+
+    const ReportDocument& doc_;
+    ReportFont& font_;
+    FigurePainter figures_;
+};
+
+}  // namespace nuvra::render

@@ -1,0 +1,107 @@
+// A print file made ready for painting: paged once, then read back page by page.
+//
+// open() streams the whole print file once and keeps only where each page begins (a
+// file offset, a line number and a row), plus the area of every figure layout it
+// meets. page() reads one page back from the file. So a report of any length costs a
+// few bytes per page of memory, and the viewer lays out only the pages it shows.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "render/page_geometry.h"
+#include "render/print_file.h"
+#include "render/style_files.h"
+
+namespace nuvra::render {
+
+struct RenderOptions {
+    /// Folder of LINE_PRN.DEF, STR_PRN.DEF and Nuvra.INI (the application folder).
+    std::string appFolder;
+    /// Margins in whole millimetres instead of those of Nuvra.INI.
+    std::optional<int> marginTopMm;
+    std::optional<int> marginLeftMm;
+};
+
+/// Where a figure goes on the paper (mm from the top-left corner of the paper).
+struct FigureBox {
+    double x = 0, y = 0, width = 0, height = 0;
+    double scale = 1.0;  ///< the figure is drawn smaller when its area does not fit
+    int rows = 1;        ///< rows it takes in the page's flow
+};
+
+struct PlacedLine {
+    int row = 0;
+    PrintLine line;
+};
+
+struct PlacedFigure {
+    int row = 0;
+    FigureBox box;
+    std::string layoutPath;  ///< resolved path of the layout file
+    std::string problem;     ///< set when the figure cannot be drawn: a note goes there
+    long lineNumber = 0;
+};
+
+struct Page {
+    int index = 0;  ///< 0-based; the printed page number is index + 1
+    std::vector<PlacedLine> lines;
+    std::vector<PlacedFigure> figures;
+};
+
+class ReportDocument {
+  public:
+    /// Reads the style files and the margins, and pages the print file. False with a
+    /// message when the print file cannot be shown at all (missing, unreadable, not a
+    /// text file).
+    bool open(const std::string& printFile, const RenderOptions& options, std::string& error);
+
+    /// Number of pages; an empty print file still has one (empty) page.
+    int pageCount() const { return starts_.empty() ? 1 : static_cast<int>(starts_.size()); }
+
+    /// Reads page `index` back from the file. False with a message when the file can no
+    /// longer be read.
+    bool page(int index, Page& page, std::string& error) const;
+
+    const PageGeometry& geometry() const { return geometry_; }
+    const StyleTables& styles() const { return styles_; }
+    const std::string& path() const { return path_; }
+
+    /// What was found wrong while paging: lines, figures, style files. Each message says
+    /// where. At most kMaxWarnings are kept; warningCount() counts all.
+    const std::vector<std::string>& warnings() const { return warnings_; }
+    std::size_t warningCount() const { return warningCount_; }
+    static constexpr std::size_t kMaxWarnings = 200;
+
+  private:
+    struct PageStart {
+        std::uint64_t offset = 0;
+        long line = 1;
+        int row = 0;
+    };
+    struct FigureArea {
+        bool ok = false;
+        double width = 0, height = 0;
+        std::string problem;                      ///< the layout itself cannot be used
+        std::vector<std::string> figureProblems;  ///< figure files that cannot be drawn
+    };
+
+    const FigureArea& area(const std::string& layoutPath) const;
+    FigureBox boxFor(const FigureArea& a, int column) const;
+    PlacedFigure figureFor(const PrintLine& line) const;
+    void warn(std::string message);
+
+    std::string path_;
+    std::string folder_;
+    PageGeometry geometry_;
+    StyleTables styles_;
+    std::vector<PageStart> starts_;
+    mutable std::map<std::string, FigureArea> areas_;
+    std::vector<std::string> warnings_;
+    std::size_t warningCount_ = 0;
+};
+
+}  // namespace nuvra::render

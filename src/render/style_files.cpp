@@ -1,0 +1,141 @@
+#include "render/style_files.h"
+
+#include <charconv>
+#include <optional>
+
+#include "common/file_util.h"
+#include "render/cp932_chars.h"
+#include "render/messages.h"
+#include "render/text_fields.h"
+
+namespace nuvra::render {
+namespace {
+
+const LineStyle kDefaultLine{};
+const TextStyle kDefaultText{};
+
+std::optional<long> parseInteger(std::string_view s) {
+    s = trimBlanks(s);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    long v = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || end != s.data() + s.size() || s.empty()) return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
+std::vector<std::string> splitStyleRecord(std::string_view line) {
+    std::vector<std::string> fields;
+    std::string field;
+    bool inQuotes = false;
+    bool quoted = false;
+    for (char c : line) {
+        if (c == '"') {
+            inQuotes = !inQuotes;
+            quoted = true;
+            continue;
+        }
+        if (c == ',' && !inQuotes) {
+            fields.push_back(quoted ? field : std::string(trimBlanks(field)));
+            field.clear();
+            quoted = false;
+            continue;
+        }
+        // Blanks outside quotes around a quoted text are not part of it.
+        if (quoted && !inQuotes && (c == ' ' || c == '\t')) continue;
+        field += c;
+    }
+    fields.push_back(quoted ? field : std::string(trimBlanks(field)));
+    return fields;
+}
+
+std::vector<std::vector<std::string>> readStyleRecords(std::string_view bytes) {
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string_view> lines = splitLines(bytes);
+    for (std::size_t i = 1; i < lines.size(); ++i) {  // line 1 is the header
+        if (trimBlanks(lines[i]).empty()) continue;
+        std::vector<std::string> fields = splitStyleRecord(cp932ToUtf8(lines[i]));
+        if (!fields.empty() && fields.front() == "END") break;
+        records.push_back(std::move(fields));
+    }
+    return records;
+}
+
+void StyleTables::load(const std::string& folder) {
+    loadLineStyles(folder + "/LINE_PRN.DEF");
+    loadTextStyles(folder + "/STR_PRN.DEF");
+}
+
+void StyleTables::loadLineStyles(const std::string& path) {
+    std::string bytes;
+    if (std::int32_t err = readWholeFile(path, bytes); err != 0) {
+        lines_.clear();
+        problems_.push_back(fileNameOf(path) + " を読めません（" + fileProblemText(err) +
+                            "）。図の線は既定の細い実線で描きます。");
+        return;
+    }
+    setLineStyles(bytes, fileNameOf(path));
+}
+
+void StyleTables::loadTextStyles(const std::string& path) {
+    std::string bytes;
+    if (std::int32_t err = readWholeFile(path, bytes); err != 0) {
+        texts_.clear();
+        problems_.push_back(fileNameOf(path) + " を読めません（" + fileProblemText(err) +
+                            "）。図の文字は既定の大きさで描きます。");
+        return;
+    }
+    setTextStyles(bytes, fileNameOf(path));
+}
+
+void StyleTables::setLineStyles(std::string_view bytes, const std::string& fileName) {
+    lines_.clear();
+    int row = 0;
+    for (const auto& f : readStyleRecords(bytes)) {
+        ++row;
+        LineStyle s;
+        auto width = f.size() > 1 ? parseInteger(f[1]) : std::nullopt;
+        auto pen = f.size() > 2 ? parseInteger(f[2]) : std::nullopt;
+        if (!width || !pen || *width < 0 || *pen < 0 || *pen > 5) {
+            problems_.push_back(fileName + " の " + std::to_string(row) +
+                                " 番目の線種の形式が正しくありません。既定の線で描きます。");
+        } else {
+            // A pen wider than 2 mm is a typing error, not a drawing.
+            s.widthMm = *width == 0 ? 0.1 : std::min(*width, 20L) / 10.0;
+            s.penStyle = static_cast<int>(*pen);
+            if (f.size() > 3) s.color = f[3];
+        }
+        lines_.push_back(s);
+    }
+}
+
+void StyleTables::setTextStyles(std::string_view bytes, const std::string& fileName) {
+    texts_.clear();
+    int row = 0;
+    for (const auto& f : readStyleRecords(bytes)) {
+        ++row;
+        TextStyle s;
+        auto height = f.size() > 3 ? parseInteger(f[3]) : std::nullopt;
+        if (!height || *height <= 0 || *height > 14400) {
+            problems_.push_back(fileName + " の " + std::to_string(row) +
+                                " 番目の文字種の形式が正しくありません。既定の大きさで描きます。");
+        } else {
+            s.heightMm = twipsToMm(static_cast<double>(*height));
+            auto weight = f.size() > 4 ? parseInteger(f[4]) : std::nullopt;
+            s.bold = weight && *weight >= 600;
+            if (f.size() > 7) s.color = f[7];
+        }
+        texts_.push_back(s);
+    }
+}
+
+const LineStyle& StyleTables::line(int index) const {
+    return hasLine(index) ? lines_[static_cast<std::size_t>(index - 1)] : kDefaultLine;
+}
+
+const TextStyle& StyleTables::text(int index) const {
+    return hasText(index) ? texts_[static_cast<std::size_t>(index - 1)] : kDefaultText;
+}
+
+}  // namespace nuvra::render

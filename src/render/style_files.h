@@ -1,0 +1,78 @@
+// The two style tables of the figures: LINE_PRN.DEF (pens) and STR_PRN.DEF (fonts),
+// data files beside the programs, CP932 with CR LF.
+//
+// Both files: line 1 is a header and skipped, blank lines are skipped, fields are split
+// at commas outside double quotes, blanks around a plain field are dropped, and the
+// first record whose first field is END ends the table. Records become rows 1, 2, ...
+// in order; figures refer to a row by its number.
+//
+// LINE_PRN.DEF record:  key, width, pen style, colour
+//   width      pen width in tenths of a millimetre (0 draws the thinnest line, 0.1 mm)
+//   pen style  0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
+//   colour     a colour name or #RRGGBB; empty is black
+// STR_PRN.DEF record:   key, character set, face, height, weight, italic, underline, colour
+//   height     character height in twips (1/1440 inch): a full-width character is that
+//              tall and that wide, a half-width one half as wide
+//   weight     600 or more draws bold
+//   The face is not used: figure texts are drawn in the fixed-pitch report font, so
+//   that their widths are the ones the figure writer computed. The character set,
+//   italic and underline fields are read and not used.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nuvra::render {
+
+struct LineStyle {
+    double widthMm = 0.2;
+    int penStyle = 0;   ///< 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
+    std::string color;  ///< as written in the file; empty for black
+};
+
+struct TextStyle {
+    double heightMm = 3.0;
+    bool bold = false;
+    std::string color;
+};
+
+/// Splits one record line (UTF-8) into its fields.
+std::vector<std::string> splitStyleRecord(std::string_view line);
+
+/// Rows of a style file given as its CP932 bytes: one field list per record, up to the
+/// END record. A file without END keeps every record.
+std::vector<std::vector<std::string>> readStyleRecords(std::string_view bytes);
+
+class StyleTables {
+  public:
+    /// Loads both files from a folder. A missing or faulty file leaves the built-in
+    /// styles in place and adds a message to problems().
+    void load(const std::string& folder);
+    void loadLineStyles(const std::string& path);
+    void loadTextStyles(const std::string& path);
+    /// Parses file contents; rows with faulty fields keep the built-in values.
+    void setLineStyles(std::string_view bytes, const std::string& fileName);
+    void setTextStyles(std::string_view bytes, const std::string& fileName);
+
+    /// Row `index` (from 1); the built-in style when there is no such row.
+    const LineStyle& line(int index) const;
+    const TextStyle& text(int index) const;
+    bool hasLine(int index) const { return index >= 1 && index <= static_cast<int>(lines_.size()); }
+    bool hasText(int index) const { return index >= 1 && index <= static_cast<int>(texts_.size()); }
+    int lineCount() const { return static_cast<int>(lines_.size()); }
+    int textCount() const { return static_cast<int>(texts_.size()); }
+    const std::vector<std::string>& problems() const { return problems_; }
+
+  private:
+    std::vector<LineStyle> lines_;
+    std::vector<TextStyle> texts_;
+    std::vector<std::string> problems_;
+};
+
+/// Twips to millimetres (1440 twips to the inch).
+inline double twipsToMm(double twips) {
+    return twips / 1440.0 * 25.4;
+}
+
+}  // namespace nuvra::render
