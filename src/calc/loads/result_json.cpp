@@ -309,9 +309,15 @@ void slot(JsonWriter& w, std::string_view name, const std::unique_ptr<T>& p) {
         w.null();
 }
 
+// A per-case slot that no step began is null as a whole; once begun, the cases not
+// reached are null entries.
 template <class T>
 void slot(JsonWriter& w, std::string_view name, const PerCase<T>& cases) {
     w.key(name);
+    bool begun = false;
+    for (const std::unique_ptr<T>& p : cases)
+        begun = begun || p != nullptr;
+    if (!begun) return w.null();
     w.beginArray();
     for (const std::unique_ptr<T>& p : cases) {
         if (p)
