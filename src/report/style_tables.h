@@ -14,20 +14,21 @@ namespace nuvra::report {
 
 struct LineStyle {
     std::string Key;
-    std::int32_t Pattern = 0;  ///< 0 solid, 1 dashed, 2 dotted, 3 dash-dot, 4 dash-dot-dot
-    std::int32_t Width = 0;    ///< pen width in 1/100 mm
-    std::string Name;
+    std::int32_t Width = 0;     ///< pen width in tenths of a millimetre (0 the thinnest line)
+    std::int32_t PenStyle = 0;  ///< 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
+    std::string Colour;         ///< a colour name or #RRGGBB; empty is black
 };
 
 struct TextStyle {
     std::string Key;
-    std::int32_t Charset = 0;
+    std::int32_t Charset = 0;  ///< 128 Japanese
     std::string Face;
-    std::int32_t Height = 0;  ///< character height in twips
-    std::int32_t Width = 0;   ///< half-width character width in twips, 0 = half the height
-    std::int32_t Weight = 0;
+    std::int32_t Height = 0;  ///< character height in twips: a full-width character is this
+                              ///< tall and wide, a half-width one half as wide
+    std::int32_t Weight = 0;  ///< 400 normal, 700 bold
     std::int32_t Italic = 0;
-    std::string Name;
+    std::int32_t Underline = 0;
+    std::string Colour;
 };
 
 inline constexpr int kLineStyleRows = 9;

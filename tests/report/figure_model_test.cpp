@@ -35,15 +35,15 @@ TEST(StyleTables, InstalledTablesRead) {
     std::vector<LineStyle> lines = ReadLineStyles(kAppFolder + "/LINE_PRN.DEF");
     ASSERT_GE(lines.size(), 4u);  // the figures use styles 1 to 4
     EXPECT_LE(lines.size(), 9u);
-    EXPECT_EQ(lines[0].Pattern, 0);             // thin solid
+    EXPECT_EQ(lines[0].PenStyle, 0);             // thin solid
     EXPECT_GT(lines[1].Width, lines[0].Width);  // outlines are thicker
-    EXPECT_EQ(lines[2].Pattern, 3);             // dash-dot axes
-    EXPECT_EQ(lines[3].Pattern, 1);             // dashed division lines
+    EXPECT_EQ(lines[2].PenStyle, 3);             // dash-dot axes
+    EXPECT_EQ(lines[3].PenStyle, 1);             // dashed division lines
     std::vector<TextStyle> texts = ReadTextStyles(kAppFolder + "/STR_PRN.DEF");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1].Height, 144);
     EXPECT_EQ(texts[1].Face, "IPAGothic");
-    EXPECT_EQ(texts[0].Name, "標準文字（表題・注記）");
+    EXPECT_EQ(texts[0].Colour, "black");
 }
 
 TEST(StyleTables, RecordRules) {
@@ -52,7 +52,7 @@ TEST(StyleTables, RecordRules) {
     writeCp932(p,
                "header, skipped\r\n"
                "\r\n"
-               " S1 , 128 , \"ＭＳ, ゴシック\" x, +210, 0, 700, 1, \"名\"\r\n"
+               " S1 , 128 , \"ＭＳ, ゴシック\" x, +210, 700, 1, 0, \"赤\"\r\n"
                "S2,128,F,144,0,400,0,\r\n"
                "END\r\n"
                "S3,128,F,144,0,400,0,never read\r\n");
@@ -62,8 +62,9 @@ TEST(StyleTables, RecordRules) {
     EXPECT_EQ(t[0].Face, "ＭＳ, ゴシック");
     EXPECT_EQ(t[0].Height, 210);
     EXPECT_EQ(t[0].Weight, 700);
-    EXPECT_EQ(t[0].Name, "名");
-    EXPECT_EQ(t[1].Name, "");
+    EXPECT_EQ(t[0].Italic, 1);
+    EXPECT_EQ(t[0].Colour, "赤");
+    EXPECT_EQ(t[1].Colour, "");
 
     const char* bad[] = {
         "h\r\nS1,1,F,144,0,400,0,n\r\nS2,1,F,144,0,400,0,n\r\nS3,1,F,144,0,400,0,n\r\nEND\r\n",
