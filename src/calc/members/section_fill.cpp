@@ -42,4 +42,11 @@ void FillSectionCheck(CRcKukei& rc, double Md, double Sd, double H, double d1,
     rc.Calc();
 }
 
+void FillDanRc(CRcKukei& rc, const DesignData& d) {
+    CInpHaikinS remaining = d.objInpHaikin.TateSoto;
+    remaining.ctc = 2 * remaining.ctc;
+    FillSectionCheck(rc, 0, 0, d.objInpJyoken.T2 * 1000, d.objInpKaburi.TateSoto, remaining,
+                     d.objInpZairyo);
+}
+
 }  // namespace nuvra::calc

@@ -19,4 +19,8 @@ double ToaNumber(const std::string& text);
 void FillSectionCheck(CRcKukei& rc, double Md, double Sd, double H, double d1,
                       const CInpHaikinS& bars, const CInpZairyo& z);
 
+/// The section of the outer wall bars that remain above the cut-off (every second bar
+/// cut, so twice the spacing), at the root thickness and without forces, calculated.
+void FillDanRc(CRcKukei& rc, const DesignData& d);
+
 }  // namespace nuvra::calc

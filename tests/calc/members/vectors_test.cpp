@@ -337,9 +337,8 @@ TEST(Vectors, CurtailmentGeometryAndFinalSection) {
                                        out["ELDL"].d(), out["Pw"].d(), out["DH"].d()));
 
         CRcKukei rc;
-        CInpHaikinS cut = d.objInpHaikin.TateSoto;
-        cut.ctc *= 2;
-        FillSectionCheck(rc, 0, 0, w.T2 * 1000, d.objInpKaburi.TateSoto, cut, d.objInpZairyo);
+        FillDanRc(rc, d);
+        EXPECT_EQ(rc.ctc, 2 * d.objInpHaikin.TateSoto.ctc);
 
         // The heights of the diagram depend on the geometry alone.
         DanotoshiSlots s;
