@@ -65,7 +65,7 @@ void clsWeight::addBodyItems(double bw, double xc) {
                    double g,
                    double y) { Weight_.Add(title, type, s1, s2, 0, n, 0, g, 0, xc, y, 0, 0); };
     add(kTitleWall, 1, T1, H, 2, Gsc, R3(H / 2 + T3));
-    if (T2 - T1 > 0.001) add(kTitleDitto, 2, T2 - T1, H, 2, Gsc, R3(H / 3 + T3));
+    if (T2 - T1 > 0.001) add(kTitleDitto, 2, fin(T2 - T1), H, 2, Gsc, R3(H / 3 + T3));
     if (T4 > 0.001) add(kTitleHaunch, 2, T4, T4, 2, Gsc, R3(T4 / 3 + T3));
     add(kTitleSlab, 1, bw, T3, 1, Gsc, R3(T3 / 2));
 }
@@ -100,7 +100,7 @@ void clsWeight::addWaterAndBackfill(double xc) {
     if (T4 > 0.001) add(kTitleDitto, 2, T4, T4, 2, -Gw, R3(T3 + T4 / 3));
     if (TB > 0.001) {
         add(kTitleBackfill, 1, TB, H, 2, Gs, R3(T3 + H / 2));
-        if (T2 - T1 > 0.001) add(kTitleDitto, 3, T2 - T1, H, 2, Gs, R3(T3 + 2 * H / 3));
+        if (T2 - T1 > 0.001) add(kTitleDitto, 3, fin(T2 - T1), H, 2, Gs, R3(T3 + 2 * H / 3));
     }
 }
 
