@@ -1,5 +1,6 @@
 // nuvra-cli calc end to end: options, output and exit codes.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <string>
