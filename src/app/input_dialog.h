@@ -13,12 +13,10 @@
 #include <QDialog>
 #include <QString>
 
+#include "design/records.h"
+
 class QPushButton;
 class QVBoxLayout;
-
-namespace nuvra {
-struct DesignData;
-}
 
 namespace nuvra::app {
 
