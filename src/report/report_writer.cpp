@@ -1,5 +1,6 @@
 #include "report/report_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
@@ -21,6 +22,11 @@ std::string toBytes(std::string_view utf8, const char* what) {
 }
 
 constexpr std::string_view kLineEnd = "\r\n";
+
+// A margin in blanks; held to 0-255 whatever the numbering state holds.
+std::string marginBlanks(std::int32_t n) {
+    return std::string(static_cast<std::size_t>(std::clamp(n, 0, 255)), ' ');
+}
 
 }  // namespace
 
@@ -110,12 +116,12 @@ void ReportWriter::PrintLinePrefix(int level) {
     if (Numbering.NumberingMethod != 0 && level != 0) number = Numbering.HeadingNumber(level);
     std::string prefix;
     if (level == 0) {
+        if (Numbering.LastHeadingLevel < 1 || Numbering.LastHeadingLevel > 5)
+            throw ReportError("last heading level outside 1 to 5");
         auto last = static_cast<std::size_t>(Numbering.LastHeadingLevel);
-        prefix.assign(static_cast<std::size_t>(Numbering.HeadingMargin[last] + 2), ' ');
+        prefix = marginBlanks(Numbering.HeadingMargin[last]) + "  ";
     } else {
-        prefix.assign(
-            static_cast<std::size_t>(Numbering.HeadingMargin[static_cast<std::size_t>(level)]),
-            ' ');
+        prefix = marginBlanks(Numbering.HeadingMargin[static_cast<std::size_t>(level)]);
         if (level == 1) prefix += "?R1";
         if (level == 2) prefix += "?R2";
         prefix += toBytes(number, "a heading number");

@@ -138,6 +138,8 @@ class ReportWriter {
 
     std::int32_t LinesPerPage = kChapterLinesPerPage;
     std::int32_t PageLineCount = 0;
+    /// Lines left on the current page (LinesPerPage − PageLineCount), as tables measure it.
+    std::int32_t LinesLeft() const { return LinesPerPage - PageLineCount; }
     HeadingNumbering Numbering;
 
     /// Heading number of level 1-5 (advances the counters); see HeadingNumbering.

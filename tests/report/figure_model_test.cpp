@@ -35,10 +35,10 @@ TEST(StyleTables, InstalledTablesRead) {
     std::vector<LineStyle> lines = ReadLineStyles(kAppFolder + "/LINE_PRN.DEF");
     ASSERT_GE(lines.size(), 4u);  // the figures use styles 1 to 4
     EXPECT_LE(lines.size(), 9u);
-    EXPECT_EQ(lines[0].PenStyle, 0);             // thin solid
+    EXPECT_EQ(lines[0].PenStyle, 0);            // thin solid
     EXPECT_GT(lines[1].Width, lines[0].Width);  // outlines are thicker
-    EXPECT_EQ(lines[2].PenStyle, 3);             // dash-dot axes
-    EXPECT_EQ(lines[3].PenStyle, 1);             // dashed division lines
+    EXPECT_EQ(lines[2].PenStyle, 3);            // dash-dot axes
+    EXPECT_EQ(lines[3].PenStyle, 1);            // dashed division lines
     std::vector<TextStyle> texts = ReadTextStyles(kAppFolder + "/STR_PRN.DEF");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1].Height, 144);
