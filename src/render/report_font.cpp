@@ -1,6 +1,7 @@
 #include "render/report_font.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
 #include <cmath>
@@ -93,9 +94,12 @@ int drawColumnText(QPainter& p, ReportFont& font, const TextRun& run) {
         double cell = cellCols[static_cast<std::size_t>(k)] * half;
         double x = cellX[static_cast<std::size_t>(k)];
         if (glyphs[k] == 0) {
-            // Not in the report font: let Qt find the character elsewhere.
-            p.setFont(font.fallback(run.em, run.bold));
-            p.drawText(QPointF(x, 0), QString(chars[k]));
+            // Not in the report font (only ∑ and the user-defined area are missing):
+            // let Qt find the character elsewhere, centred in its cell.
+            QFont fallback = font.fallback(run.em, run.bold);
+            double w = QFontMetricsF(fallback).horizontalAdvance(chars[k]);
+            p.setFont(fallback);
+            p.drawText(QPointF(x + (cell - w) / 2.0, 0), QString(chars[k]));
             continue;
         }
         // A glyph narrower than its cell is centred in it.

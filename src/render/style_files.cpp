@@ -32,6 +32,8 @@ std::vector<std::string> splitStyleRecord(std::string_view line) {
     bool quoted = false;
     for (char c : line) {
         if (c == '"') {
+            // Blanks before the opening quote are not part of the text.
+            if (!quoted && trimBlanks(field).empty()) field.clear();
             inQuotes = !inQuotes;
             quoted = true;
             continue;
