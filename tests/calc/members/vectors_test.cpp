@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "calc/common/rounding.h"
+#include "calc/loads/json_value.h"
 #include "calc/members/curtailment.h"
 #include "calc/members/design_cases.h"
 #include "calc/members/footing_design.h"
@@ -14,18 +15,42 @@
 #include "calc/members/slab_design.h"
 #include "calc/members/wall_design.h"
 #include "design/input_file.h"
-#include "json_lite.h"
 #include "test_util.h"
 
 namespace nuvra::calc {
 namespace {
 
-using test::Json;
+// Read-only view of a parsed JSON value, indexed by key or by position.
+class Json {
+  public:
+    Json() = default;
+    explicit Json(const test::JsonValue* v) : v_(v) {}
+    Json operator[](const char* key) const { return Json(&(*v_)[key]); }
+    Json operator[](std::size_t i) const { return Json(&v_->items.at(i)); }
+    Json operator[](int i) const { return (*this)[static_cast<std::size_t>(i)]; }
+    double d() const {
+        if (v_->kind != test::JsonValue::Kind::Number) throw std::runtime_error("not a number");
+        return v_->number;
+    }
+    const std::string& str() const { return v_->text; }
+    bool b() const { return v_->boolean; }
+    bool isNull() const { return v_->isNull(); }
+    std::vector<Json> arr() const {
+        std::vector<Json> a;
+        for (const test::JsonValue& x : v_->items)
+            a.emplace_back(&x);
+        return a;
+    }
+
+  private:
+    const test::JsonValue* v_ = nullptr;
+};
 
 struct Vector {
     std::string name;
     DesignData design;
-    Json store;
+    test::JsonValue doc;
+    Json store() const { return Json(&doc); }
 };
 
 const std::vector<Vector>& vectors() {
@@ -39,7 +64,7 @@ const std::vector<Vector>& vectors() {
             Vector x;
             x.name = base;
             if (!LoadInputFile(x.design, base + ".nvr").ok) continue;
-            x.store = test::parseJson(test::readFile(base + ".json"));
+            x.doc = test::parseJson(test::readFile(base + ".json"));
             v.push_back(std::move(x));
         }
         return v;
@@ -63,16 +88,16 @@ void expectRc(const Json& ref, const CRcKukei& rc) {
         {"Ss", rc.Ss()}, {"Tc", rc.Tc()}, {"T0", rc.T0()}};
     for (const auto& [key, value] : nums)
         EXPECT_NEAR(value, ref[key].d(), kEps) << key;
-    EXPECT_EQ(rc.HanteiSc(), ref["HanteiSc"].str);
-    EXPECT_EQ(rc.HanteiSs(), ref["HanteiSs"].str);
-    EXPECT_EQ(rc.HanteiTc(), ref["HanteiTc"].str);
-    EXPECT_EQ(rc.HanteiTo(), ref["HanteiTo"].str);
+    EXPECT_EQ(rc.HanteiSc(), ref["HanteiSc"].str());
+    EXPECT_EQ(rc.HanteiSs(), ref["HanteiSs"].str());
+    EXPECT_EQ(rc.HanteiTc(), ref["HanteiTc"].str());
+    EXPECT_EQ(rc.HanteiTo(), ref["HanteiTo"].str());
 }
 
 void expectPoints(const Json& ref, const colXSM& pts) {
-    ASSERT_EQ(static_cast<std::size_t>(pts.Count()), ref.arr.size());
+    ASSERT_EQ(static_cast<std::size_t>(pts.Count()), ref.arr().size());
     for (std::int32_t i = 1; i <= pts.Count(); ++i) {
-        const Json& r = ref[static_cast<std::size_t>(i - 1)];
+        const Json r = ref[static_cast<std::size_t>(i - 1)];
         EXPECT_NEAR(pts.Item(i)->x, r["x"].d(), kEps) << i;
         EXPECT_NEAR(pts.Item(i)->S, r["S"].d(), kEps) << i;
         EXPECT_NEAR(pts.Item(i)->M, r["M"].d(), kEps) << i;
@@ -81,14 +106,13 @@ void expectPoints(const Json& ref, const colXSM& pts) {
 
 TEST(Vectors, SectionChecksFromTheirInputs) {
     FOR_EACH_VECTOR(v) {
-        std::vector<const Json*> objs;
+        std::vector<Json> objs;
         for (const char* slot : {"TateRc", "TeibanRc", "FootingRc"})
-            for (const Json& o : v.store[slot].arr)
-                objs.push_back(&o);
-        objs.push_back(&v.store["DanRc"]);
-        for (const Json* o : objs) {
+            for (const Json& o : v.store()[slot].arr())
+                objs.push_back(o);
+        objs.push_back(v.store()["DanRc"]);
+        for (const Json& r : objs) {
             SCOPED_TRACE(v.name);
-            const Json& r = *o;
             CRcKukei rc;
             rc.Md = r["Md"].d();
             rc.Sd = r["Sd"].d();
@@ -110,14 +134,14 @@ TEST(Vectors, SectionChecksFromTheirInputs) {
 TEST(Vectors, SlabAndFootingClassesFromTheirInputs) {
     FOR_EACH_VECTOR(v) {
         SCOPED_TRACE(v.name);
-        for (const Json& r : v.store["TeibanWp"].arr) {
+        for (const Json& r : v.store()["TeibanWp"].arr()) {
             CWp o;
             o.Pv = r["Pv"].d();
             o.B = r["B"].d();
             o.Calc();
             EXPECT_NEAR(o.WP(), r["WP"].d(), kEps);
         }
-        for (const Json& r : v.store["TeibanWr"].arr) {
+        for (const Json& r : v.store()["TeibanWr"].arr()) {
             CWr o;
             o.W = r["W"].d();
             o.Pv = r["Pv"].d();
@@ -126,22 +150,22 @@ TEST(Vectors, SlabAndFootingClassesFromTheirInputs) {
             o.Calc();
             EXPECT_NEAR(o.WR(), r["WR"].d(), kEps);
         }
-        for (const Json& r : v.store["TeibanMS"].arr) {
+        for (const Json& r : v.store()["TeibanMS"].arr()) {
             CTeibanMS o;
             o.Ms = r["Ms"].d();
             o.WR = r["WR"].d();
             o.bl = r["bl"].d();
-            for (const Json& p : r["XSM"].arr)
+            for (const Json& p : r["XSM"].arr())
                 o.XSM().Add(p["x"].d());
             o.Calc();
             expectPoints(r["XSM"], o.XSM());
         }
-        for (const Json& r : v.store["FootingMS"].arr) {
+        for (const Json& r : v.store()["FootingMS"].arr()) {
             CFootingMS o;
             o.WR = r["WR"].d();
             o.WP = r["WP"].d();
             o.bl = r["bl"].d();
-            for (const Json& p : r["XSM"].arr)
+            for (const Json& p : r["XSM"].arr())
                 o.XSM().Add(p["x"].d());
             o.Calc();
             expectPoints(r["XSMr"], o.XSMr());
@@ -153,7 +177,7 @@ TEST(Vectors, SlabAndFootingClassesFromTheirInputs) {
 
 std::vector<PressureSegment> segments(const Json& pressure) {
     std::vector<PressureSegment> s;
-    for (const Json& q : pressure["Qdi"].arr)
+    for (const Json& q : pressure["Qdi"].arr())
         s.push_back({q["EU"].d(), q["H"].d(), q["PU"].d(), q["PL"].d()});
     return s;
 }
@@ -162,14 +186,14 @@ TEST(Vectors, WallForcesFromThePressures) {
     FOR_EACH_VECTOR(v) {
         SCOPED_TRACE(v.name);
         const CInpJyoken& j = v.design.objInpJyoken;
-        const Json& out = v.store["TateRwpOut"];
-        const Json& in = v.store["TateRwpIn"];
+        const Json out = v.store()["TateRwpOut"];
+        const Json in = v.store()["TateRwpIn"];
         EXPECT_EQ(TateOuterRWL(j.HW, j.T3 * 0.5), out["ELRWL"].d());
         Envelope m, s;
         for (int c = 1; c <= 3; ++c) {
-            const Json& earth = v.store["TateEarthP"][c - 1];
-            const Json& wo = v.store["TateWaterOutP"][c - 1];
-            const Json& wi = v.store["TateWaterInP"][c - 1];
+            const Json earth = v.store()["TateEarthP"][c - 1];
+            const Json wo = v.store()["TateWaterOutP"][c - 1];
+            const Json wi = v.store()["TateWaterInP"][c - 1];
             EXPECT_EQ(segments(wo),
                       TateWaterOutSegments(c, out["ELGL"].d(), out["ELRWL"].d(), out["ELLWL"].d(),
                                            out["ELDL"].d(), out["Pw"].d(), out["DH"].d()));
@@ -179,16 +203,16 @@ TEST(Vectors, WallForcesFromThePressures) {
             auto M = TateCaseComponents(c, j.Kento, earth["M"].d(), wo["M"].d(), wi["M"].d());
             auto S = TateCaseComponents(c, j.Kento, earth["P"].d(), wo["P"].d(), wi["P"].d());
             for (int k = 0; k < 4; ++k) {
-                EXPECT_NEAR(M[k], v.store["TateM"][c - 1][k].d(), kEps) << c << " " << k;
-                EXPECT_NEAR(S[k], v.store["TateS"][c - 1][k].d(), kEps) << c << " " << k;
+                EXPECT_NEAR(M[k], v.store()["TateM"][c - 1][k].d(), kEps) << c << " " << k;
+                EXPECT_NEAR(S[k], v.store()["TateS"][c - 1][k].d(), kEps) << c << " " << k;
             }
             m.take(M[3]);
             s.take(S[3]);
         }
-        EXPECT_NEAR(m.max, v.store["TateMmax"].d(), kEps);
-        EXPECT_NEAR(m.min, v.store["TateMmin"].d(), kEps);
-        EXPECT_NEAR(s.max, v.store["TateSmax"].d(), kEps);
-        EXPECT_NEAR(s.min, v.store["TateSmin"].d(), kEps);
+        EXPECT_NEAR(m.max, v.store()["TateMmax"].d(), kEps);
+        EXPECT_NEAR(m.min, v.store()["TateMmin"].d(), kEps);
+        EXPECT_NEAR(s.max, v.store()["TateSmax"].d(), kEps);
+        EXPECT_NEAR(s.min, v.store()["TateSmin"].d(), kEps);
     }
 }
 
@@ -196,7 +220,7 @@ TEST(Vectors, SlabForcesFromTheLoads) {
     FOR_EACH_VECTOR(v) {
         SCOPED_TRACE(v.name);
         const CInpJyoken& j = v.design.objInpJyoken;
-        const Json& st = v.store;
+        const Json st = v.store();
         TeibanInputs in;
         in.H = j.H;
         in.B = j.B;
@@ -207,8 +231,8 @@ TEST(Vectors, SlabForcesFromTheLoads) {
         in.Gw = v.design.objInpZairyo.Gw;
         in.Gsc = v.design.objInpZairyo.Gsc;
         for (int c = 0; c < 3; ++c) {
-            for (const Json& row : st["objWeight"][c]["Weight"].arr)
-                if (row["Title"].str == "合計") in.W[c] = row["Weight"].d();
+            for (const Json& row : st["objWeight"][c]["Weight"].arr())
+                if (row["Title"].str() == "合計") in.W[c] = row["Weight"].d();
             in.Pv[c] = st["objPressure"][c]["Pv"].d();
             in.TateM[c] = st["TateM"][c][3].d();
         }
@@ -240,8 +264,8 @@ TEST(Vectors, SlabForcesFromTheLoads) {
 TEST(Vectors, FootingForcesFromTheLoads) {
     int withFootings = 0;
     FOR_EACH_VECTOR(v) {
-        const Json& st = v.store;
-        if (!st["blnFooting"].b) {
+        const Json st = v.store();
+        if (!st["blnFooting"].b()) {
             EXPECT_TRUE(st["FootingMS"].isNull());
             continue;
         }
@@ -270,7 +294,7 @@ TEST(Vectors, FootingForcesFromTheLoads) {
             EXPECT_NEAR(s.FootingWs[c], st["FootingWs"][c].d(), kEps);
             EXPECT_NEAR(s.FootingWr[c], st["FootingWr"][c].d(), kEps);
             EXPECT_NEAR(s.FootingWp[c], st["FootingWp"][c].d(), kEps);
-            const Json& ms = st["FootingMS"][c];
+            const Json ms = st["FootingMS"][c];
             EXPECT_NEAR(s.FootingMS[c]->WR, ms["WR"].d(), kEps);
             EXPECT_NEAR(s.FootingMS[c]->WP, ms["WP"].d(), kEps);
             expectPoints(ms["XSMr"], s.FootingMS[c]->XSMr());
@@ -289,7 +313,7 @@ TEST(Vectors, FaceChecksFromTheDesign) {
     FOR_EACH_VECTOR(v) {
         SCOPED_TRACE(v.name);
         const DesignData& d = v.design;
-        const Json& st = v.store;
+        const Json st = v.store();
         const double T2 = d.objInpJyoken.T2 * 1000, T3 = d.objInpJyoken.T3 * 1000;
         struct Face {
             const char* slot;
@@ -307,7 +331,7 @@ TEST(Vectors, FaceChecksFromTheDesign) {
             {"TeibanRc", 1, std::fabs(st["TeibanMmin"][2].d()), std::fabs(st["TeibanSmin"][2].d()),
              T3, d.objInpKaburi.SokoUe, d.objInpHaikin.SokoUe},
         };
-        if (st["blnFooting"].b) {
+        if (st["blnFooting"].b()) {
             faces.push_back({"FootingRc", 0, std::fabs(st["FootingMmax"].d()),
                              st["FootingSpos"].d(), T3, d.objInpKaburi.SokoSita,
                              d.objInpHaikin.FootingSita});
@@ -328,10 +352,10 @@ TEST(Vectors, CurtailmentGeometryAndFinalSection) {
     FOR_EACH_VECTOR(v) {
         SCOPED_TRACE(v.name);
         const DesignData& d = v.design;
-        const Json& st = v.store;
+        const Json st = v.store();
         const WallShape w{d.objInpJyoken.H, d.objInpJyoken.T1, d.objInpJyoken.T2,
                           d.objInpJyoken.T3};
-        const Json& out = st["TateRwpOut"];
+        const Json out = st["TateRwpOut"];
         EXPECT_EQ(segments(st["DanWaterP"]),
                   TateWaterOutSegments(1, out["ELGL"].d(), out["ELRWL"].d(), out["ELLWL"].d(),
                                        out["ELDL"].d(), out["Pw"].d(), out["DH"].d()));
