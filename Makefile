@@ -14,6 +14,16 @@ run:
 test:
 	./test.sh
 
+# The desktop program, built and started.
+app:
+	NUVRA_BUILD_DIR=$(BUILD_DIR) ./scripts/build.sh
+	$(BUILD_DIR)/bin/nuvra
+
+# PNGs of the main window (offscreen platform) in $(BUILD_DIR)/screenshots.
+screenshots:
+	NUVRA_BUILD_DIR=$(BUILD_DIR) ./scripts/build.sh
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/nuvra-screenshots $(BUILD_DIR)/screenshots
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
