@@ -1,4 +1,5 @@
-// nuvra-datacvt IN OUT: UTF-8 text with LF (or CR LF) line ends -> CP932 with CR LF.
+// nuvra-datacvt OUT IN...: UTF-8 text with LF (or CR LF) line ends -> CP932 with CR LF.
+// Several inputs are joined in the order given (the report template is kept in parts).
 #include <cstdio>
 #include <string>
 
@@ -6,18 +7,21 @@
 #include "common/file_util.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: nuvra-datacvt IN OUT\n");
-        return 2;
-    }
-    std::string in;
-    if (nuvra::readWholeFile(argv[1], in) != 0) {
-        std::fprintf(stderr, "nuvra-datacvt: cannot read %s\n", argv[1]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: nuvra-datacvt OUT IN...\n");
         return 2;
     }
     std::string lf;
-    for (std::size_t i = 0; i < in.size(); ++i)
-        if (in[i] != '\r') lf += in[i];
+    for (int i = 2; i < argc; ++i) {
+        std::string in;
+        if (nuvra::readWholeFile(argv[i], in) != 0) {
+            std::fprintf(stderr, "nuvra-datacvt: cannot read %s\n", argv[i]);
+            return 2;
+        }
+        for (char c : in)
+            if (c != '\r') lf += c;
+        if (!lf.empty() && lf.back() != '\n') lf += '\n';
+    }
     std::string crlf;
     for (char c : lf) {
         if (c == '\n') crlf += '\r';
@@ -25,12 +29,12 @@ int main(int argc, char** argv) {
     }
     auto cp = nuvra::toCp932(crlf);
     if (!cp) {
-        std::fprintf(stderr, "nuvra-datacvt: %s holds \"%s\", which code page 932 cannot hold\n",
-                     argv[1], nuvra::firstUnmappable(crlf).c_str());
+        std::fprintf(stderr, "nuvra-datacvt: the text holds \"%s\", which code page 932 cannot hold\n",
+                     nuvra::firstUnmappable(crlf).c_str());
         return 1;
     }
-    if (nuvra::writeFileAtomically(argv[2], *cp) != 0) {
-        std::fprintf(stderr, "nuvra-datacvt: cannot write %s\n", argv[2]);
+    if (nuvra::writeFileAtomically(argv[1], *cp) != 0) {
+        std::fprintf(stderr, "nuvra-datacvt: cannot write %s\n", argv[1]);
         return 1;
     }
     return 0;
