@@ -1,6 +1,7 @@
 #include "app/app_context.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 #include "common/file_util.h"
@@ -14,7 +15,7 @@ AppPaths prepareAppPaths(const QString& applicationFolder, const QString& localD
     p.FormatFilePath = p.applicationFolder + "/Nuvra.FMT";
     const std::string base = localDataFolder.toStdString();
     if (!base.empty()) {
-        MakeFolder(base);  // may not exist yet on a fresh account
+        QDir().mkpath(localDataFolder);  // may not exist yet on a fresh account
         MakeFolder(base + "/Zantrel");
         MakeFolder(base + "/Zantrel/Nuvra");
     }

@@ -134,13 +134,16 @@ void SettingsTest::placementRule() {
 
 void SettingsTest::foldersAreMadeAtStartUp() {
     QTemporaryDir root;
-    const AppPaths p = prepareAppPaths(root.path() + "/app", root.path() + "/local");
+    // The platform's folder itself may be missing on a fresh account.
+    const AppPaths p = prepareAppPaths(root.path() + "/app", root.path() + "/home/.local/share");
     QCOMPARE(QString::fromStdString(p.SettingsIniPath), root.path() + "/app/Nuvra.INI");
     QCOMPARE(QString::fromStdString(p.FormatFilePath), root.path() + "/app/Nuvra.FMT");
-    QCOMPARE(QString::fromStdString(p.UserSettingsFolder), root.path() + "/local/Zantrel/Nuvra");
-    QVERIFY(QFileInfo(root.path() + "/local/Zantrel/Nuvra").isDir());
+    QCOMPARE(QString::fromStdString(p.UserSettingsFolder),
+             root.path() + "/home/.local/share/Zantrel/Nuvra");
+    QVERIFY(QFileInfo(root.path() + "/home/.local/share/Zantrel/Nuvra").isDir());
     // Existing folders are fine.
-    QCOMPARE(prepareAppPaths(root.path() + "/app", root.path() + "/local").UserSettingsFolder,
+    QCOMPARE(prepareAppPaths(root.path() + "/app", root.path() + "/home/.local/share")
+                 .UserSettingsFolder,
              p.UserSettingsFolder);
     // Without a local data folder nothing is made at the root.
     QCOMPARE(prepareAppPaths(root.path(), QString()).UserSettingsFolder,
