@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/app_context.h"
@@ -110,6 +111,21 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         ok = save(framed(window), outDir, "main-window-confirmed.png") && ok;
         window.hide();
+    }
+    {
+        // The exit question as the real message box shows it.
+        QtMessageService real;
+        QTimer::singleShot(100, [&ok, &outDir] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                ok = save(framed(*box), outDir, "exit-question.png") && ok;
+                box->close();
+            }
+        });
+        real.question(
+            nullptr,
+            QStringLiteral("現在編集中の入力ﾃﾞｰﾀがあります。上書き保存してから終了しますか？"
+                           "\n\n編集中のﾌｧｲﾙ名：/home/sekkei/水路/北側幹線水路.nvr"),
+            QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ終了"), MsgButtons::YesNoCancel);
     }
     return ok ? 0 : 1;
 }
