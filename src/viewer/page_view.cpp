@@ -6,6 +6,7 @@
 
 #include "render/page_geometry.h"
 #include "render/report_font.h"
+#include "viewer/viewer_settings.h"
 
 namespace nuvra::viewer {
 
@@ -34,7 +35,7 @@ bool PageView::setPage(int index) {
 }
 
 void PageView::setZoom(double zoom) {
-    zoom_ = std::clamp(zoom, 0.1, 8.0);
+    zoom_ = std::clamp(zoom, ViewerSettings::kMinZoom, ViewerSettings::kMaxZoom);
     resize(sizeHint());
     updateGeometry();
     update();
@@ -46,7 +47,7 @@ double PageView::pixelsPerMm() const {
 
 double PageView::zoomForWidth(int width) const {
     double mm = PageGeometry::kPaperWidthMm * logicalDpiX() / 25.4;
-    return std::max(0.1, (width - 2.0 * kGap) / mm);
+    return std::max(ViewerSettings::kMinZoom, (width - 2.0 * kGap) / mm);
 }
 
 double PageView::zoomForSize(const QSize& size) const {

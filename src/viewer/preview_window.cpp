@@ -55,6 +55,7 @@ PreviewWindow::PreviewWindow(std::unique_ptr<render::ReportDocument> doc, render
     scroll_->setBackgroundRole(QPalette::Dark);
     scroll_->viewport()->installEventFilter(this);
     setCentralWidget(scroll_);
+    scroll_->setFocus();
     buildActions();
 
     if (!settings_.geometry.isEmpty())
@@ -181,12 +182,11 @@ void PreviewWindow::updateState() {
     zoomLabel_->setText(QStringLiteral(" %1% ").arg(std::lround(zoom() * 100)));
 }
 
-void PreviewWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (settings_.fitWidth && view_) setZoom(zoom(), true);
-}
-
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Fitting follows the viewport itself: it gets its size only once the window's
+    // layout has settled, after the window's own resize.
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize && settings_.fitWidth)
+        setZoom(zoom(), true);
     if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {

@@ -7,9 +7,6 @@
 namespace nuvra::viewer {
 namespace {
 
-constexpr double kMinZoom = 0.25;
-constexpr double kMaxZoom = 4.0;
-
 QString fileIn(const QString& folder) {
     return QDir(folder).filePath(QStringLiteral("Ospex.ini"));
 }

@@ -7,6 +7,9 @@
 namespace nuvra::viewer {
 
 struct ViewerSettings {
+    static constexpr double kMinZoom = 0.1;
+    static constexpr double kMaxZoom = 8.0;
+
     QByteArray geometry;  ///< saved window geometry
     double zoom = 1.0;    ///< 1.0 shows the page at its real size
     bool fitWidth = true;
