@@ -44,14 +44,18 @@ std::vector<double> dashesMm(int penStyle) {
 
 QPen penFor(const LineStyle& s, double unitsPerMm) {
     QPen pen(colorOf(s.color, Qt::black));
+    // Width 0 is the device's thinnest line: a cosmetic pen, whose dashes Qt counts in
+    // device units; otherwise it counts them in pen widths.
     pen.setWidthF(s.widthMm * unitsPerMm);
+    pen.setCosmetic(s.widthMm <= 0);
+    double dashUnit = s.widthMm > 0 ? s.widthMm : 1.0 / unitsPerMm;
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     auto dashes = dashesMm(s.penStyle);
     if (!dashes.empty()) {
         QList<qreal> pattern;
         for (double d : dashes)
-            pattern << d / s.widthMm;  // Qt counts dashes in pen widths
+            pattern << d / dashUnit;
         pen.setDashPattern(pattern);
     } else {
         pen.setCapStyle(Qt::RoundCap);
@@ -186,7 +190,16 @@ void FigurePainter::paintFigure(QPainter& p, const FigureFile& f, const FigureBo
         p.save();
         p.translate(ref);
         if (t.direction == 1) p.rotate(-90.0);  // reads upward
-        drawColumnText(p, font_, TextRun{t.bytes, QPointF(0, -below), em, ts.bold, 1.0});
+        if (ts.italic) {
+            p.translate(0, -below);
+            p.shear(-0.2, 0);  // slant about the baseline
+            p.translate(0, below);
+        }
+        int cols = drawColumnText(p, font_, TextRun{t.bytes, QPointF(0, -below), em, ts.bold, 1.0});
+        if (ts.underline) {
+            p.setPen(QPen(colorOf(ts.color, Qt::black), std::max(0.05 * em, 0.1 * u)));
+            p.drawLine(QPointF(0, -below / 2), QPointF(cols * em / 2.0, -below / 2));
+        }
         p.restore();
     }
     p.restore();

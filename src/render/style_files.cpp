@@ -29,23 +29,27 @@ std::vector<std::string> splitStyleRecord(std::string_view line) {
     std::vector<std::string> fields;
     std::string field;
     bool inQuotes = false;
-    bool quoted = false;
+    bool quoted = false;  // the field had quotes; what follows the closing one is dropped
     for (char c : line) {
-        if (c == '"') {
-            // Blanks before the opening quote are not part of the text.
-            if (!quoted && trimBlanks(field).empty()) field.clear();
-            inQuotes = !inQuotes;
-            quoted = true;
+        if (inQuotes) {
+            if (c == '"')
+                inQuotes = false;
+            else
+                field += c;
             continue;
         }
-        if (c == ',' && !inQuotes) {
+        if (c == ',') {
             fields.push_back(quoted ? field : std::string(trimBlanks(field)));
             field.clear();
             quoted = false;
             continue;
         }
-        // Blanks outside quotes around a quoted text are not part of it.
-        if (quoted && !inQuotes && (c == ' ' || c == '\t')) continue;
+        if (quoted) continue;
+        if (c == '"' && trimBlanks(field).empty()) {
+            field.clear();  // blanks before the opening quote are not part of the text
+            inQuotes = quoted = true;
+            continue;
+        }
         field += c;
     }
     fields.push_back(quoted ? field : std::string(trimBlanks(field)));
@@ -104,7 +108,7 @@ void StyleTables::setLineStyles(std::string_view bytes, const std::string& fileN
                                 " 番目の線種の形式が正しくありません。既定の線で描きます。");
         } else {
             // A pen wider than 2 mm is a typing error, not a drawing.
-            s.widthMm = *width == 0 ? 0.1 : std::min(*width, 20L) / 10.0;
+            s.widthMm = std::min(*width, 20L) / 10.0;
             s.penStyle = static_cast<int>(*pen);
             if (f.size() > 3) s.color = f[3];
         }
@@ -126,6 +130,10 @@ void StyleTables::setTextStyles(std::string_view bytes, const std::string& fileN
             s.heightMm = twipsToMm(static_cast<double>(*height));
             auto weight = f.size() > 4 ? parseInteger(f[4]) : std::nullopt;
             s.bold = weight && *weight >= 600;
+            auto italic = f.size() > 5 ? parseInteger(f[5]) : std::nullopt;
+            auto underline = f.size() > 6 ? parseInteger(f[6]) : std::nullopt;
+            s.italic = italic && *italic != 0;
+            s.underline = underline && *underline != 0;
             if (f.size() > 7) s.color = f[7];
         }
         texts_.push_back(s);

@@ -2,21 +2,22 @@
 // data files beside the programs, CP932 with CR LF.
 //
 // Both files: line 1 is a header and skipped, blank lines are skipped, fields are split
-// at commas outside double quotes, blanks around a plain field are dropped, and the
-// first record whose first field is END ends the table. Records become rows 1, 2, ...
+// at commas outside double quotes, blanks around a plain field are dropped (and so is
+// anything between a closing quote and the next comma), and the first record whose
+// first field is END ends the table. Records become rows 1, 2, ...
 // in order; figures refer to a row by its number.
 //
 // LINE_PRN.DEF record:  key, width, pen style, colour
-//   width      pen width in tenths of a millimetre (0 draws the thinnest line, 0.1 mm)
+//   width      pen width in tenths of a millimetre (0: the thinnest line the device draws)
 //   pen style  0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
 //   colour     a colour name or #RRGGBB; empty is black
 // STR_PRN.DEF record:   key, character set, face, height, weight, italic, underline, colour
 //   height     character height in twips (1/1440 inch): a full-width character is that
 //              tall and that wide, a half-width one half as wide
 //   weight     600 or more draws bold
+//   italic, underline   0 no, anything else yes
 //   The face is not used: figure texts are drawn in the fixed-pitch report font, so
-//   that their widths are the ones the figure writer computed. The character set,
-//   italic and underline fields are read and not used.
+//   that their widths are the ones the figure writer computed. Nor is the character set.
 #pragma once
 
 #include <string>
@@ -26,14 +27,16 @@
 namespace nuvra::render {
 
 struct LineStyle {
-    double widthMm = 0.2;
-    int penStyle = 0;   ///< 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
-    std::string color;  ///< as written in the file; empty for black
+    double widthMm = 0.2;  ///< 0 for the thinnest line the device draws
+    int penStyle = 0;      ///< 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
+    std::string color;     ///< as written in the file; empty for black
 };
 
 struct TextStyle {
     double heightMm = 3.0;
     bool bold = false;
+    bool italic = false;
+    bool underline = false;
     std::string color;
 };
 

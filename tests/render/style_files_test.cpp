@@ -17,6 +17,7 @@ TEST(StyleFiles, SplitsRecordsAtCommasOutsideQuotes) {
         {R"(  key ,  12 ,  x y  )", {"key", "12", "x y"}},
         {R"("a, b", 3)", {"a, b", "3"}},
         {R"("  padded  " , 1)", {"  padded  ", "1"}},
+        {R"("quoted"tail, 2)", {"quoted", "2"}},
         {R"(a,,b)", {"a", "", "b"}},
         {R"(END)", {"END"}},
     };
@@ -46,7 +47,7 @@ TEST(StyleFiles, LineStylesGiveWidthPenAndColour) {
     EXPECT_EQ(t.line(1).color, "BLACK");
     EXPECT_DOUBLE_EQ(t.line(2).widthMm, 0.5);
     EXPECT_EQ(t.line(2).penStyle, 1);
-    EXPECT_DOUBLE_EQ(t.line(3).widthMm, 0.1);  // 0 is the thinnest line, not none
+    EXPECT_DOUBLE_EQ(t.line(3).widthMm, 0.0);  // the thinnest line the device draws
     EXPECT_EQ(t.line(3).penStyle, 3);
     // Faulty rows keep their place with the built-in style and are reported.
     EXPECT_EQ(t.line(4).penStyle, LineStyle{}.penStyle);
@@ -61,14 +62,18 @@ TEST(StyleFiles, LineStylesGiveWidthPenAndColour) {
 TEST(StyleFiles, TextStylesGiveHeightInMillimetresAndWeight) {
     StyleTables t;
     t.setTextStyles(fileBytes("h\n\"S1\", 128, \"ＭＳ ゴシック\", 210, 700, 0, 0, \"BLACK\"\n"
-                              "\"S2\", 128, \"ＭＳ ゴシック\", 144, 400, 0, 0, \"\"\n"
+                              "\"S2\", 128, \"ＭＳ ゴシック\", 144, 400, 1, 1, \"\"\n"
                               "\"S3\", 128, \"x\", -5, 400, 0, 0, \"\"\nEND\n"),
                     "STR_PRN.DEF");
     ASSERT_EQ(t.textCount(), 3);
     EXPECT_NEAR(t.text(1).heightMm, 210.0 / 1440.0 * 25.4, 1e-12);
     EXPECT_TRUE(t.text(1).bold);
+    EXPECT_FALSE(t.text(1).italic);
+    EXPECT_FALSE(t.text(1).underline);
     EXPECT_NEAR(t.text(2).heightMm, 2.54, 1e-12);
     EXPECT_FALSE(t.text(2).bold);
+    EXPECT_TRUE(t.text(2).italic);
+    EXPECT_TRUE(t.text(2).underline);
     EXPECT_DOUBLE_EQ(t.text(3).heightMm, TextStyle{}.heightMm);
     EXPECT_EQ(t.problems().size(), 1u);
 }
@@ -82,6 +87,21 @@ TEST(StyleFiles, MissingFilesLeaveTheBuiltInStylesAndSaySo) {
     ASSERT_EQ(t.problems().size(), 2u);
     EXPECT_NE(t.problems()[0].find("LINE_PRN.DEF"), std::string::npos);
     EXPECT_NE(t.problems()[1].find("STR_PRN.DEF"), std::string::npos);
+}
+
+TEST(StyleFiles, ReadsTheInstalledFiles) {
+    // The installed files are kept as UTF-8 in data/; their records are ASCII.
+    StyleTables installed;
+    installed.setLineStyles(
+        fileBytes(nuvra::test::readFile(nuvra::test::sourcePath("data/LINE_PRN.DEF"))),
+        "LINE_PRN.DEF");
+    installed.setTextStyles(
+        fileBytes(nuvra::test::readFile(nuvra::test::sourcePath("data/STR_PRN.DEF"))),
+        "STR_PRN.DEF");
+    EXPECT_TRUE(installed.problems().empty());
+    EXPECT_GE(installed.lineCount(), 4);
+    EXPECT_EQ(installed.textCount(), 2);
+    EXPECT_GT(installed.text(2).heightMm, 2.0);
 }
 
 TEST(StyleFiles, ReadsTheSampleFiles) {
