@@ -96,6 +96,21 @@ TEST_F(RenderPdfTest, AnExistingPdfIsReplacedWhole) {
     EXPECT_EQ(files, 0);
 }
 
+TEST_F(RenderPdfTest, OverlongLinesAreSqueezedThenCut) {
+    std::string wide(150, '8');
+    std::string huge(400, '9');
+    test::writeTextFile(dir.file("wide.prn"), "start " + wide + "\nbegin " + huge + "\n");
+    ExportResult r = exportPdf(dir.file("wide.prn"), dir.file("wide.pdf"), options());
+    ASSERT_TRUE(r.ok) << r.error;
+    // Only the line that even squeezed cannot fit is reported, with its line number.
+    ASSERT_EQ(r.warnings.size(), 1u);
+    EXPECT_EQ(r.warnings[0].rfind("2 行目", 0), 0u) << r.warnings[0];
+    if (!haveTool("pdftotext")) GTEST_SKIP() << "poppler-utils not installed";
+    std::string text = run("pdftotext -raw '" + dir.file("wide.pdf") + "' -");
+    EXPECT_NE(text.find("start " + wide), std::string::npos);
+    EXPECT_NE(text.find("begin 999"), std::string::npos);
+}
+
 long residentKb() {
     std::ifstream status("/proc/self/status");
     std::string line;
