@@ -76,17 +76,29 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
         report(figure.problem);
         return;
     }
-    FigureLayout layout;
-    std::string error;
-    if (!readFigureLayout(figure.layoutPath, layout, error)) {
-        paintNote(p, dev, box.x, box.y, box.width, box.height, error);
-        report(error);
-        return;
+    // The files as read while paging, or read now when they were not kept.
+    std::shared_ptr<const LoadedFigure> loaded = figure.loaded;
+    if (!loaded) {
+        auto fresh = std::make_shared<LoadedFigure>();
+        std::string error;
+        if (!readFigureLayout(figure.layoutPath, fresh->layout, error)) {
+            paintNote(p, dev, box.x, box.y, box.width, box.height, error);
+            report(error);
+            return;
+        }
+        for (const auto& sub : fresh->layout.figures) {
+            fresh->files.emplace_back();
+            fresh->errors.emplace_back();
+            readFigureFile(sub.path, fresh->files.back(), fresh->errors.back());
+        }
+        loaded = std::move(fresh);
     }
+    const FigureLayout& layout = loaded->layout;
     const double s = box.scale;
-    for (const auto& sub : layout.figures) {
-        FigureFile f;
-        if (!readFigureFile(sub.path, f, error)) {
+    for (std::size_t i = 0; i < layout.figures.size(); ++i) {
+        const SubFigureRef& sub = layout.figures[i];
+        const std::string& error = loaded->errors[i];
+        if (!error.empty()) {
             // The note stands where the figure's origin falls, kept inside the area.
             double w = std::min(box.width, 110.0);
             double h = std::min(box.height, 16.0);
@@ -102,7 +114,7 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
             report(error);
             continue;
         }
-        paintFigure(p, f, box, sub.offsetX, sub.offsetY, dev);
+        paintFigure(p, loaded->files[i], box, sub.offsetX, sub.offsetY, dev);
     }
 }
 

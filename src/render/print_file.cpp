@@ -1,6 +1,7 @@
 #include "render/print_file.h"
 
 #include <stdio.h>  // fseeko
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -108,6 +109,17 @@ bool PrintFileReader::seek(std::uint64_t offset, long lineNumber) {
     pendingBreak_ = false;
     error_.clear();
     return true;
+}
+
+PrintFileReader::Stamp PrintFileReader::stamp() const {
+    Stamp s;
+    struct stat st {};
+    if (f_ && fstat(fileno(f_), &st) == 0) {
+        s.size = static_cast<long long>(st.st_size);
+        s.mtimeSec = static_cast<long long>(st.st_mtim.tv_sec);
+        s.mtimeNsec = static_cast<long long>(st.st_mtim.tv_nsec);
+    }
+    return s;
 }
 
 int PrintFileReader::peek() {

@@ -54,6 +54,13 @@ class PrintFileReader {
     /// a NUL byte) or a read fails; error() says why.
     Event next(PrintLine& line);
 
+    /// Size and modification time of the open file, to notice it being rewritten.
+    struct Stamp {
+        long long size = -1, mtimeSec = 0, mtimeNsec = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp stamp() const;
+
     std::uint64_t eventOffset() const { return eventOffset_; }
     long eventLine() const { return eventLine_; }
     const std::string& error() const { return error_; }

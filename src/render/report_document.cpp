@@ -13,7 +13,17 @@ namespace {
 constexpr int kNoteRows = 4;
 constexpr double kNoteWidthMm = 120.0;
 
+std::size_t elementsOf(const FigureFile& f) {
+    return f.points.size() + f.rects.size() + f.segments.size() + f.circles.size() + f.arcs.size() +
+           f.fills.size() + f.arrows.size() + f.texts.size();
+}
+
 }  // namespace
+
+ReportDocument::ReportDocument() = default;
+ReportDocument::~ReportDocument() = default;
+ReportDocument::ReportDocument(ReportDocument&&) noexcept = default;
+ReportDocument& ReportDocument::operator=(ReportDocument&&) noexcept = default;
 
 bool ReportDocument::open(const std::string& printFile, const RenderOptions& options,
                           std::string& error) {
@@ -21,10 +31,13 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
     folder_ = folderOf(printFile);
     starts_.clear();
     areas_.clear();
+    keptElements_ = 0;
+    reader_.reset();
     warnings_.clear();
     warningCount_ = 0;
 
-    std::string ini = options.appFolder + "/Nuvra.INI";
+    const std::string appFolder = options.appFolder.empty() ? "." : options.appFolder;
+    std::string ini = appFolder + "/Nuvra.INI";
     geometry_ = geometryFromSettings(ini);
     if (options.marginTopMm || options.marginLeftMm) {
         int top =
@@ -34,12 +47,14 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
         geometry_ = PageGeometry::forMargins(top, left);
     }
     styles_ = StyleTables{};
-    styles_.load(options.appFolder);
+    styles_.load(appFolder);
     for (const auto& p : styles_.problems())
         warn(p);
 
-    PrintFileReader reader;
+    auto owned = std::make_unique<PrintFileReader>();
+    PrintFileReader& reader = *owned;
     if (!reader.open(printFile, error)) return false;
+    stamp_ = reader.stamp();
     PageFlow flow(PageGeometry::kRowsPerPage);
     PrintLine line;
     while (true) {
@@ -73,6 +88,7 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
         Placement p = flow.place(rows);
         if (p.newPage) starts_.push_back({reader.eventOffset(), reader.eventLine(), p.row});
     }
+    reader_ = std::move(owned);
     return true;
 }
 
@@ -85,19 +101,31 @@ const ReportDocument::FigureArea& ReportDocument::area(const std::string& layout
     auto it = areas_.find(layoutPath);
     if (it != areas_.end()) return it->second;
     FigureArea a;
-    FigureLayout layout;
+    auto loaded = std::make_shared<LoadedFigure>();
     std::string error;
-    if (!readFigureLayout(layoutPath, layout, error)) {
+    if (!readFigureLayout(layoutPath, loaded->layout, error)) {
         a.problem = error;
     } else {
         a.ok = true;
-        a.width = layout.width;
-        a.height = layout.height;
-        // The figure files are checked now so that every problem is known up front;
-        // the painter reads them again and draws a note for each one that fails.
-        for (const auto& sub : layout.figures) {
+        a.width = loaded->layout.width;
+        a.height = loaded->layout.height;
+        // The figure files are read now so that every problem is known up front, and
+        // kept while they fit the budget.
+        std::size_t elements = 0;
+        for (const auto& sub : loaded->layout.figures) {
             FigureFile fig;
-            if (!readFigureFile(sub.path, fig, error)) a.figureProblems.push_back(error);
+            if (!readFigureFile(sub.path, fig, error)) {
+                a.figureProblems.push_back(error);
+                loaded->errors.push_back(error);
+            } else {
+                loaded->errors.emplace_back();
+            }
+            elements += elementsOf(fig);
+            loaded->files.push_back(std::move(fig));
+        }
+        if (keptElements_ + elements <= kKeptFigureElements) {
+            keptElements_ += elements;
+            a.loaded = std::move(loaded);
         }
     }
     return areas_.emplace(layoutPath, std::move(a)).first->second;
@@ -136,6 +164,7 @@ PlacedFigure ReportDocument::figureFor(const PrintLine& line) const {
         const FigureArea& a = area(f.layoutPath);
         f.problem = a.problem;
         f.box = boxFor(a, line.column);
+        f.loaded = a.loaded;
     } else {
         f.box = boxFor(FigureArea{}, line.column);
     }
@@ -150,8 +179,12 @@ bool ReportDocument::page(int index, Page& page, std::string& error) const {
         error = "ページ " + std::to_string(index + 1) + " はありません";
         return false;
     }
-    PrintFileReader reader;
-    if (!reader.open(path_, error)) return false;
+    if (!reader_ || !(reader_->stamp() == stamp_)) {
+        error =
+            "印刷ファイル " + path_ + " は表示を始めたあとで書き換えられました。開き直してください";
+        return false;
+    }
+    PrintFileReader& reader = *reader_;
     const PageStart& s = starts_[static_cast<std::size_t>(index)];
     if (!reader.seek(s.offset, s.line)) {
         error = "印刷ファイル " + path_ + " を読み直せません";

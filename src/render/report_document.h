@@ -4,14 +4,22 @@
 // file offset, a line number and a row), plus the area of every figure layout it
 // meets. page() reads one page back from the file. So a report of any length costs a
 // few bytes per page of memory, and the viewer lays out only the pages it shows.
+//
+// The print menu deletes the print and figure files when it closes, which may be while
+// the report is still shown. So the document keeps the print file open (its contents
+// stay readable after the file is deleted) and keeps the figures it read while paging,
+// up to a budget; only figures beyond the budget are read again when painted.
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "render/figure_file.h"
+#include "render/figure_layout.h"
 #include "render/page_geometry.h"
 #include "render/print_file.h"
 #include "render/style_files.h"
@@ -38,12 +46,21 @@ struct PlacedLine {
     PrintLine line;
 };
 
+/// A figure's layout file and its figure files, as read.
+struct LoadedFigure {
+    FigureLayout layout;
+    std::vector<FigureFile> files;    ///< one per entry of layout.figures
+    std::vector<std::string> errors;  ///< empty text where the file was read
+};
+
 struct PlacedFigure {
     int row = 0;
     FigureBox box;
     std::string layoutPath;  ///< resolved path of the layout file
     std::string problem;     ///< set when the figure cannot be drawn: a note goes there
     long lineNumber = 0;
+    /// The files as read while paging; null when they are to be read again.
+    std::shared_ptr<const LoadedFigure> loaded;
 };
 
 struct Page {
@@ -54,6 +71,11 @@ struct Page {
 
 class ReportDocument {
   public:
+    ReportDocument();
+    ~ReportDocument();
+    ReportDocument(ReportDocument&&) noexcept;
+    ReportDocument& operator=(ReportDocument&&) noexcept;
+
     /// Reads the style files and the margins, and pages the print file. False with a
     /// message when the print file cannot be shown at all (missing, unreadable, not a
     /// text file).
@@ -63,7 +85,7 @@ class ReportDocument {
     int pageCount() const { return starts_.empty() ? 1 : static_cast<int>(starts_.size()); }
 
     /// Reads page `index` back from the file. False with a message when the file can no
-    /// longer be read.
+    /// longer be read or was rewritten since it was paged.
     bool page(int index, Page& page, std::string& error) const;
 
     const PageGeometry& geometry() const { return geometry_; }
@@ -75,6 +97,8 @@ class ReportDocument {
     const std::vector<std::string>& warnings() const { return warnings_; }
     std::size_t warningCount() const { return warningCount_; }
     static constexpr std::size_t kMaxWarnings = 200;
+    /// Figure elements (points, segments, texts ...) kept in memory at most.
+    static constexpr std::size_t kKeptFigureElements = 2'000'000;
 
   private:
     struct PageStart {
@@ -87,6 +111,7 @@ class ReportDocument {
         double width = 0, height = 0;
         std::string problem;                      ///< the layout itself cannot be used
         std::vector<std::string> figureProblems;  ///< figure files that cannot be drawn
+        std::shared_ptr<const LoadedFigure> loaded;
     };
 
     const FigureArea& area(const std::string& layoutPath) const;
@@ -100,6 +125,9 @@ class ReportDocument {
     StyleTables styles_;
     std::vector<PageStart> starts_;
     mutable std::map<std::string, FigureArea> areas_;
+    mutable std::size_t keptElements_ = 0;
+    std::unique_ptr<PrintFileReader> reader_;  ///< held open for page()
+    PrintFileReader::Stamp stamp_;
     std::vector<std::string> warnings_;
     std::size_t warningCount_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 #include "render/cp932_chars.h"
@@ -138,6 +139,32 @@ TEST_F(ReportDocumentTest, MarginsComeFromTheSettingsFileUnlessGiven) {
     ASSERT_TRUE(doc.open(dir.file("t.prn"), o, error));
     EXPECT_EQ(doc.geometry().marginTopMm, 20);
     EXPECT_EQ(doc.geometry().marginLeftMm, 30);
+}
+
+TEST_F(ReportDocumentTest, PagesStayReadableWhenThePrintMenuDeletesTheFiles) {
+    ReportDocument doc;
+    std::string error;
+    ASSERT_TRUE(doc.open(dir.file("report.prn"), options(), error)) << error;
+    for (const char* name :
+         {"report.prn", "shape.lay", "shape.fig", "pressure.lay", "elev.fig", "diagram.fig"})
+        std::filesystem::remove(dir.file(name));
+    Page first = pageOf(doc, 0);
+    EXPECT_EQ(cp932ToUtf8(first.lines.at(0).line.text), "1. 設計条件");
+    ASSERT_EQ(first.figures.size(), 1u);
+    ASSERT_TRUE(first.figures[0].loaded);
+    EXPECT_GT(first.figures[0].loaded->files.at(0).points.size(), 50u);
+    EXPECT_EQ(pageOf(doc, 2).figures.at(0).loaded->files.size(), 2u);
+}
+
+TEST_F(ReportDocumentTest, APrintFileRewrittenInPlaceIsNotMisread) {
+    ReportDocument doc = open("one\ntwo\n");
+    // The print button rewrites the combined file while an earlier viewer shows it.
+    std::ofstream(dir.file("t.prn"), std::ios::binary | std::ios::trunc)
+        << "something else entirely\r\n";
+    Page p;
+    std::string error;
+    EXPECT_FALSE(doc.page(0, p, error));
+    EXPECT_NE(error.find("書き換えられました"), std::string::npos) << error;
 }
 
 TEST_F(ReportDocumentTest, TenThousandPagesAreIndexedNotHeld) {
