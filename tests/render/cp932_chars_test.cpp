@@ -15,7 +15,7 @@ struct CharCase {
     bool valid;
 };
 
-TEST(Cp932Chars, SplitsCharactersWithTheirColumns) {
+TEST(RenderCp932Chars, SplitsCharactersWithTheirColumns) {
     const CharCase cases[] = {
         {"ascii", "A", U'A', 1, true},
         {"backslash stays a backslash", "\x5C", U'\\', 1, true},
@@ -38,7 +38,7 @@ TEST(Cp932Chars, SplitsCharactersWithTheirColumns) {
     }
 }
 
-TEST(Cp932Chars, TableAgreesWithTheConverterOnEveryDoubleByteCharacter) {
+TEST(RenderCp932Chars, TableAgreesWithTheConverterOnEveryDoubleByteCharacter) {
     int checked = 0;
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isCp932LeadByte(static_cast<unsigned char>(lead))) continue;
@@ -58,7 +58,7 @@ TEST(Cp932Chars, TableAgreesWithTheConverterOnEveryDoubleByteCharacter) {
     EXPECT_GT(checked, 7000);
 }
 
-TEST(Cp932Chars, DecodesMixedTextAndFlagsDamage) {
+TEST(RenderCp932Chars, DecodesMixedTextAndFlagsDamage) {
     bool clean = false;
     EXPECT_EQ(cp932ToUtf8(*toCp932("水路 H = 1.500 ｍ ｱ"), &clean), "水路 H = 1.500 ｍ ｱ");
     EXPECT_TRUE(clean);

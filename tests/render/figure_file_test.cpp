@@ -13,7 +13,7 @@ using test::fileBytes;
 
 const std::string kHeader = "nuvra\n形状図\n100.00, 80.00, -20.00,      5.00, 80.00, 85.00\n";
 
-TEST(FigureFile, ReadsEverySection) {
+TEST(FigureFileReader, ReadsEverySection) {
     std::string text =
         kHeader +
         "座標情報\n1, 0.000000, 0.000000\n2, 10.000000, -2.500000\n3, 5.000000, 8.000000\nEND\n"
@@ -55,7 +55,7 @@ TEST(FigureFile, ReadsEverySection) {
     EXPECT_EQ(f.texts[1].direction, 1);
 }
 
-TEST(FigureFile, OnlyThePointsSectionIsNeeded) {
+TEST(FigureFileReader, OnlyThePointsSectionIsNeeded) {
     FigureFile f;
     std::string error;
     ASSERT_TRUE(parseFigureFile(fileBytes(kHeader + "座標情報\nEND\n"), f, error)) << error;
@@ -63,7 +63,7 @@ TEST(FigureFile, OnlyThePointsSectionIsNeeded) {
     EXPECT_TRUE(f.texts.empty());
 }
 
-TEST(FigureFile, KeepsTextBytesForTheirWidths) {
+TEST(FigureFileReader, KeepsTextBytesForTheirWidths) {
     FigureFile f;
     std::string error;
     ASSERT_TRUE(parseFigureFile(
@@ -73,7 +73,7 @@ TEST(FigureFile, KeepsTextBytesForTheirWidths) {
     EXPECT_EQ(cp932ToUtf8(f.texts[0].bytes), "水位ｱ");
 }
 
-TEST(FigureFile, MalformedFilesSayWhereAndWhat) {
+TEST(FigureFileReader, MalformedFilesSayWhereAndWhat) {
     const std::string points = "座標情報\n1, 0, 0\n2, 1, 1\nEND\n";
     const std::pair<std::string, std::string> cases[] = {
         {"nuvra\n形状図\n", "見出し"},
@@ -103,7 +103,7 @@ TEST(FigureFile, MalformedFilesSayWhereAndWhat) {
     EXPECT_FALSE(parseFigureFile(std::string("\0\1\2", 3), f, error));
 }
 
-TEST(FigureFile, ReadsTheSampleAndNamesAMissingFile) {
+TEST(FigureFileReader, ReadsTheSampleAndNamesAMissingFile) {
     nuvra::test::TempDir dir;
     test::writeSampleFiles(dir.path());
     FigureFile f;

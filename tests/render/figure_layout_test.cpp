@@ -10,7 +10,7 @@ namespace {
 
 using test::fileBytes;
 
-TEST(FigureLayout, ReadsAreaAndFigures) {
+TEST(FigureLayoutReader, ReadsAreaAndFigures) {
     FigureLayout l;
     std::string error;
     ASSERT_TRUE(parseFigureLayout(
@@ -29,7 +29,7 @@ TEST(FigureLayout, ReadsAreaAndFigures) {
     EXPECT_DOUBLE_EQ(l.figures[1].offsetY, 1e-5);
 }
 
-TEST(FigureLayout, MalformedLayoutsAreRefused) {
+TEST(FigureLayoutReader, MalformedLayoutsAreRefused) {
     const std::pair<std::string, std::string> cases[] = {
         {"t\n", "途中"},
         {"t\n 150 \nEND\n", "2 行目"},
@@ -48,7 +48,7 @@ TEST(FigureLayout, MalformedLayoutsAreRefused) {
     }
 }
 
-TEST(FigureLayout, ResolvesPathsWrittenWithBackslashes) {
+TEST(FigureLayoutReader, ResolvesPathsWrittenWithBackslashes) {
     nuvra::test::TempDir dir;
     nuvra::test::writeFile(dir.file("a.fig"), "x");
     EXPECT_EQ(resolveFilePath("a.fig", dir.path()), dir.file("a.fig"));
@@ -58,7 +58,7 @@ TEST(FigureLayout, ResolvesPathsWrittenWithBackslashes) {
     EXPECT_EQ(folderOf("c.lay"), ".");
 }
 
-TEST(FigureLayout, ReadsTheSampleLayouts) {
+TEST(FigureLayoutReader, ReadsTheSampleLayouts) {
     nuvra::test::TempDir dir;
     test::writeSampleFiles(dir.path());
     FigureLayout l;

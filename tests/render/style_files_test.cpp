@@ -11,7 +11,7 @@ namespace {
 using test::fileBytes;
 using Fields = std::vector<std::string>;
 
-TEST(StyleFiles, SplitsRecordsAtCommasOutsideQuotes) {
+TEST(StyleFileReader, SplitsRecordsAtCommasOutsideQuotes) {
     const std::pair<std::string, Fields> cases[] = {
         {R"("LINE1", 2, 0, "BLACK")", {"LINE1", "2", "0", "BLACK"}},
         {R"(  key ,  12 ,  x y  )", {"key", "12", "x y"}},
@@ -25,7 +25,7 @@ TEST(StyleFiles, SplitsRecordsAtCommasOutsideQuotes) {
         EXPECT_EQ(splitStyleRecord(line), expected) << line;
 }
 
-TEST(StyleFiles, ReadsRecordsAfterTheHeaderUpToEnd) {
+TEST(StyleFileReader, ReadsRecordsAfterTheHeaderUpToEnd) {
     auto records = readStyleRecords(fileBytes("header, 1, 2\n\nA, 1\n  \nB, 2\nEND\nC, 3\n"));
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], (Fields{"A", "1"}));
@@ -35,7 +35,7 @@ TEST(StyleFiles, ReadsRecordsAfterTheHeaderUpToEnd) {
     EXPECT_TRUE(readStyleRecords(fileBytes("only a header\n")).empty());
 }
 
-TEST(StyleFiles, LineStylesGiveWidthPenAndColour) {
+TEST(StyleFileReader, LineStylesGiveWidthPenAndColour) {
     StyleTables t;
     t.setLineStyles(
         fileBytes("h\n\"L1\", 2, 0, \"BLACK\"\n\"L2\", 5, 1, \"#ff0000\"\n\"L3\", 0, 3, \"\"\n"
@@ -59,7 +59,7 @@ TEST(StyleFiles, LineStylesGiveWidthPenAndColour) {
     EXPECT_DOUBLE_EQ(t.line(0).widthMm, LineStyle{}.widthMm);
 }
 
-TEST(StyleFiles, TextStylesGiveHeightInMillimetresAndWeight) {
+TEST(StyleFileReader, TextStylesGiveHeightInMillimetresAndWeight) {
     StyleTables t;
     t.setTextStyles(fileBytes("h\n\"S1\", 128, \"ＭＳ ゴシック\", 210, 700, 0, 0, \"BLACK\"\n"
                               "\"S2\", 128, \"ＭＳ ゴシック\", 144, 400, 1, 1, \"\"\n"
@@ -78,7 +78,7 @@ TEST(StyleFiles, TextStylesGiveHeightInMillimetresAndWeight) {
     EXPECT_EQ(t.problems().size(), 1u);
 }
 
-TEST(StyleFiles, MissingFilesLeaveTheBuiltInStylesAndSaySo) {
+TEST(StyleFileReader, MissingFilesLeaveTheBuiltInStylesAndSaySo) {
     nuvra::test::TempDir dir;
     StyleTables t;
     t.load(dir.path());
@@ -89,7 +89,7 @@ TEST(StyleFiles, MissingFilesLeaveTheBuiltInStylesAndSaySo) {
     EXPECT_NE(t.problems()[1].find("STR_PRN.DEF"), std::string::npos);
 }
 
-TEST(StyleFiles, ReadsTheInstalledFiles) {
+TEST(StyleFileReader, ReadsTheInstalledFiles) {
     // The installed files are kept as UTF-8 in data/; their records are ASCII.
     StyleTables installed;
     installed.setLineStyles(
@@ -104,7 +104,7 @@ TEST(StyleFiles, ReadsTheInstalledFiles) {
     EXPECT_GT(installed.text(2).heightMm, 2.0);
 }
 
-TEST(StyleFiles, ReadsTheSampleFiles) {
+TEST(StyleFileReader, ReadsTheSampleFiles) {
     nuvra::test::TempDir dir;
     test::writeSampleFiles(dir.path());
     StyleTables t;
