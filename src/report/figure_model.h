@@ -112,6 +112,9 @@ class FigureModel {
     int FigureFileCount() const { return files_.Count(); }
     const std::string& FigureFile(int i) const { return files_.Path(i); }
     void DeleteFigureFiles() { files_.DeleteAll(); }
+    /// Names later figure files by `namer` instead of unique "~MT" names (see
+    /// TempFileRegistry::SetNamer).
+    void SetFigureFileNamer(TempFileRegistry::Namer namer) { files_.SetNamer(std::move(namer)); }
 
     // --- The figure builder protocol ---------------------------------------------
 

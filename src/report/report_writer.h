@@ -83,6 +83,9 @@ class ReportWriter {
     const std::string& PrintFile(int i) const { return files_.Path(i); }
     /// Deletes every registered print file and empties the registry.
     void DeletePrintFiles() { files_.DeleteAll(); }
+    /// Names later print files by `namer` instead of unique "~MT" names (see
+    /// TempFileRegistry::SetNamer).
+    void SetPrintFileNamer(TempFileRegistry::Namer namer) { files_.SetNamer(std::move(namer)); }
 
     void SetCurrentPrintFile(std::string path) { currentPrintFile_ = std::move(path); }
     const std::string& CurrentPrintFile() const { return currentPrintFile_; }

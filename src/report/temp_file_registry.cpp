@@ -1,5 +1,6 @@
 #include "report/temp_file_registry.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -23,6 +24,17 @@ std::string TempFileRegistry::Create() {
         if (ec || folder.empty()) folder = "/tmp";
     }
     if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (namer_) {
+        std::string file = namer_(Count() + 1);
+        if (file.empty() || file.find('/') != std::string::npos || file == "." || file == "..")
+            throw ReportError("unusable report file name \"" + file + "\"");
+        std::string path = folder + "/" + file;
+        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0) throw ReportError("cannot create " + path + ": " + std::strerror(errno));
+        ::close(fd);
+        paths_.push_back(path);
+        return path;
+    }
     std::string name = folder + "/~MTXXXXXX.tmp";
     int fd = ::mkstemps(name.data(), 4);  // the system makes the name unique and the file empty
     if (fd < 0)

@@ -1,6 +1,7 @@
 // The temporary print and figure files of one report generation.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,16 @@ class TempFileRegistry {
   public:
     static constexpr int kCapacity = 100;
 
+    /// File name (without folder) of file `index` (1 for the first file created).
+    using Namer = std::function<std::string(int index)>;
+
     /// An empty folder stands for the system's temporary folder ($TMPDIR or /tmp).
     explicit TempFileRegistry(std::string tempFolder = {});
+
+    /// From now on, files get the names the namer gives them instead of unique "~MT"
+    /// names: a report written for keeping rather than for the viewer's one look. A file
+    /// of that name is emptied. An empty namer goes back to unique names.
+    void SetNamer(Namer namer) { namer_ = std::move(namer); }
 
     /// Creates a new empty file, registers it and returns its path. Throws ReportError
     /// when 100 files are registered or the file cannot be created.
@@ -34,6 +43,7 @@ class TempFileRegistry {
 
   private:
     std::string folder_;
+    Namer namer_;
     std::vector<std::string> paths_;
 };
 
