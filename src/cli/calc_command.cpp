@@ -4,7 +4,7 @@
 
 #include "calc/loads/calc_run.h"
 #include "calc/loads/result_json.h"
-#include "calc/loads/result_lines.h"
+#include "calc/members/run_summary.h"
 #include "cli/commands.h"
 #include "design/input_file.h"
 
@@ -23,17 +23,6 @@ bool openDesign(DesignData& d, const std::string& path) {
     if (!r.file.detail.empty())
         std::fprintf(stderr, "(%s: %s)\n", path.c_str(), r.file.detail.c_str());
     return false;
-}
-
-std::string summary(const calc::ResultStore& s, bool ok) {
-    std::string out = "■ 浮上りに対して\n";
-    out += s.objUkiagari ? calc::FlotationLine(*s.objUkiagari) : "（計算されていません）";
-    out += "\n■ 基礎地盤支持力に対して\n";
-    out += s.objQmax ? calc::BearingLine(*s.objQmax) : "（計算されていません）";
-    out += "\n";
-    out += s.blnFooting ? "フーチング：あり\n" : "フーチング：なし\n";
-    if (!ok) out += "計算の途中でエラーが発生しました。\n";
-    return out;
 }
 
 }  // namespace
@@ -58,7 +47,7 @@ int cmdCalc(const std::vector<std::string>& args) {
     if (!openDesign(d, files[0])) return kExitFailure;
     calc::ResultStore store;
     bool ok = calc::RunCalculation(d, store);
-    std::string text = json ? calc::ResultJson(store, ok) : summary(store, ok);
+    std::string text = json ? calc::ResultJson(store, ok) : calc::RunSummary(store, ok);
     std::fputs(text.c_str(), stdout);
     return ok ? kExitOk : kExitRunFailed;
 }

@@ -3,36 +3,9 @@
 #include "calc/common/arith.h"
 #include "calc/common/rounding.h"
 #include "calc/loads/load_cases.h"
+#include "calc/members/member_steps.h"
 
 namespace nuvra::calc {
-namespace {
-
-// Member-design steps. The member design adds its passes here (wall, its section checks,
-// slab, its section checks, footing, its section checks, curtailment); until then each
-// step has nothing to compute and reports success.
-bool stepTatekabe(const DesignData&, ResultStore&) {
-    return true;
-}
-bool stepScTate(const DesignData&, ResultStore&) {
-    return true;
-}
-bool stepTeiban(const DesignData&, ResultStore&) {
-    return true;
-}
-bool stepScTeiban(const DesignData&, ResultStore&) {
-    return true;
-}
-bool stepFooting(const DesignData&, ResultStore&) {
-    return true;
-}
-bool stepScFooting(const DesignData&, ResultStore&) {
-    return true;
-}
-bool stepDanotoshi(const DesignData&, ResultStore&) {
-    return true;
-}
-
-}  // namespace
 
 bool HasFootings(double TB, double T3) {
     if (TB <= 0) return false;
@@ -45,21 +18,21 @@ bool RunCalculation(const DesignData& d, ResultStore& store) {
     bool result = true;
     if (!basCalcGairyoku::CalcLoads(d, store)) result = false;
 
-    if (!stepTatekabe(d, store)) result = false;
-    if (!stepScTate(d, store)) result = false;
-    if (!stepTeiban(d, store)) result = false;
-    if (!stepScTeiban(d, store)) result = false;
+    if (!basCalcTatekabe(d, store)) result = false;
+    if (!basCalcScTate(d, store)) result = false;
+    if (!basCalcTeiban(d, store)) result = false;
+    if (!basCalcScTeiban(d, store)) result = false;
 
     bool footing = false;
     if (guarded([&] { footing = HasFootings(d.objInpJyoken.TB, d.objInpJyoken.T3); }) != kNoError)
         result = false;
     store.blnFooting = footing;
     if (store.blnFooting) {
-        if (!stepFooting(d, store)) result = false;
-        if (!stepScFooting(d, store)) result = false;
+        if (!basCalcFooting(d, store)) result = false;
+        if (!basCalcScFooting(d, store)) result = false;
     }
 
-    if (!stepDanotoshi(d, store)) result = false;
+    if (!basCalcDanotoshi(d, store)) result = false;
     return result;
 }
 

@@ -3,45 +3,26 @@
 // never a left-over of an earlier design.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <memory>
-#include <stdexcept>
 
 #include "calc/loads/bearing.h"
 #include "calc/loads/earth_pressure.h"
 #include "calc/loads/pressure.h"
+#include "calc/loads/slot_types.h"
 #include "calc/loads/soil_layers.h"
 #include "calc/loads/surcharge.h"
 #include "calc/loads/water.h"
 #include "calc/loads/weight.h"
+#include "calc/members/curtailment.h"
+#include "calc/members/footing_design.h"
+#include "calc/members/slab_design.h"
+#include "calc/members/wall_design.h"
 
 namespace nuvra::calc {
 
-/// Number of design cases: 1 flotation, 2 members with internal water, 3 bearing.
-inline constexpr std::int32_t kCaseCount = 3;
-
-/// One object slot per design case, addressed by the case number 1..3.
-template <class T>
-class PerCase {
-  public:
-    std::unique_ptr<T>& operator()(std::int32_t caseNo) { return slots_.at(index(caseNo)); }
-    const std::unique_ptr<T>& operator()(std::int32_t caseNo) const {
-        return slots_.at(index(caseNo));
-    }
-    /// Case 1 first.
-    auto begin() const { return slots_.begin(); }
-    auto end() const { return slots_.end(); }
-
-  private:
-    static std::size_t index(std::int32_t caseNo) {
-        if (caseNo < 1 || caseNo > kCaseCount) throw std::out_of_range("design case");
-        return static_cast<std::size_t>(caseNo - 1);
-    }
-    std::array<std::unique_ptr<T>, kCaseCount> slots_;
-};
-
-struct ResultStore {
+/// Every slot of one run. The member-design slots are inherited from the slot family
+/// of each step, so a step fills its own family through a reference to it.
+struct ResultStore : TatekabeSlots, TeibanSlots, FootingSlots, DanotoshiSlots {
     // --- Loads, flotation and bearing capacity (filled by CalcLoads) ---
     PerCase<clsWeight> objWeight;                      ///< self weight per case
     std::unique_ptr<clsYouatsuryoku> objYouatsuryoku;  ///< uplift under the slab
@@ -59,12 +40,10 @@ struct ResultStore {
     /// True when the slab projects beyond the walls as footings.
     bool blnFooting = false;
 
-    // --- Member design -------------------------------------------------------------
-    // MEMBER-DESIGN SLOTS GO HERE: wall (TateRwpOut, TateRwpIn, TateEarthP,
-    // TateWaterOutP, TateWaterInP, TateM, TateS, TateMmax ... TateRc), slab (TeibanL ...
-    // TeibanRc), footing (FootingHw ... FootingRc) and curtailment (DanEarthP ... DanHcut).
-    // Each starts empty like the slots above; result_json.cpp writes them (null until
-    // then) in the order of the JSON contract.
+    // The member-design slots come from the slot families of the steps: wall
+    // (TateRwpOut ... TateRc), slab (TeibanL ... TeibanRc), footing (FootingHw ...
+    // FootingRc) and curtailment (DanEarthP ... DanHcut). Each starts empty like the
+    // slots above.
 };
 
 }  // namespace nuvra::calc

@@ -52,8 +52,8 @@ void TraceSteelStress(CRcKukei& rc, const WallShape& w, const MomentAt& momentAt
     for (int i = 0; i <= 20; ++i) {
         const double dist = fin(Ht * i / 20);
         EvaluateAt(rc, w, fin(w.T3 + w.H - dist), momentAt);
-        s.DanHeight[i] = fin((Ht - dist) * 1000);
-        s.DanSs[i] = rc.Ss();
+        s.DanHeight.set(i, fin((Ht - dist) * 1000));
+        s.DanSs.set(i, rc.Ss());
     }
 }
 
@@ -62,16 +62,22 @@ void CalcDanotoshi(CRcKukei& rc, const WallShape& w, double Ssa, const MomentAt&
     TraceSteelStress(rc, w, momentAt, s);
 
     const double level1 = FindCutLevel(rc, w, Ssa, momentAt);
-    s.DanLa = fin(30 * rc.Dia);
-    s.DanD = rc.d();
-    s.DanDLa = fin(s.DanD + s.DanLa);
-    s.DanH1 = RoundDecimal(fin((level1 - w.T3 * 0.5) * 1000), 0);
-    s.DanL1 = fin(s.DanH1 + s.DanDLa);
+    const double La = fin(30 * rc.Dia);
+    s.DanLa = La;
+    const double D = rc.d();
+    s.DanD = D;
+    const double DLa = fin(D + La);
+    s.DanDLa = DLa;
+    const double H1 = RoundDecimal(fin((level1 - w.T3 * 0.5) * 1000), 0);
+    s.DanH1 = H1;
+    const double L1 = fin(H1 + DLa);
+    s.DanL1 = L1;
 
     const double level2 = FindCutLevel(rc, w, fin(0.5 * Ssa), momentAt);
-    s.DanH2 = RoundDecimal(fin((level2 - w.T3 * 0.5) * 1000), 0);
+    const double H2 = RoundDecimal(fin((level2 - w.T3 * 0.5) * 1000), 0);
+    s.DanH2 = H2;
 
-    s.DanHcut = s.DanL1 > s.DanH2 ? s.DanL1 : s.DanH2;
+    s.DanHcut = L1 > H2 ? L1 : H2;
 }
 
 }  // namespace nuvra::calc

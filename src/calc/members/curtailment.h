@@ -9,7 +9,10 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
+#include "calc/loads/pressure.h"
+#include "calc/loads/slot_types.h"
 #include "calc/members/rc_section.h"
 
 namespace nuvra::calc {
@@ -47,15 +50,18 @@ double FindCutLevel(CRcKukei& rc, const WallShape& w, double Ssa, const MomentAt
 
 /// The curtailment slots, filled in the order of the calculation.
 struct DanotoshiSlots {
-    std::array<double, 21> DanHeight{};  ///< mm, point 0 at the wall top
-    std::array<double, 21> DanSs{};      ///< N/mm²
-    double DanH1 = 0;                    ///< theoretical cut-off height, mm
-    double DanD = 0;                     ///< effective depth there, mm
-    double DanLa = 0;                    ///< anchorage length, mm
-    double DanDLa = 0;                   ///< DanD + DanLa
-    double DanL1 = 0;                    ///< DanH1 + DanDLa
-    double DanH2 = 0;                    ///< height where σs <= σsa/2, mm
-    double DanHcut = 0;                  ///< adopted cut-off height, mm
+    std::unique_ptr<clsPressure> DanEarthP;  ///< earth pressure of case 1 above a level
+    std::unique_ptr<clsPressure> DanWaterP;  ///< residual groundwater of case 1 above it
+    std::unique_ptr<CRcKukei> DanRc;         ///< the remaining outer bars
+    NumberArray<21, 0> DanHeight;            ///< mm, point 0 at the wall top
+    NumberArray<21, 0> DanSs;                ///< N/mm²
+    NumberSlot DanH1;                        ///< theoretical cut-off height, mm
+    NumberSlot DanD;                         ///< effective depth there, mm
+    NumberSlot DanLa;                        ///< anchorage length, mm
+    NumberSlot DanDLa;                       ///< DanD + DanLa
+    NumberSlot DanL1;                        ///< DanH1 + DanDLa
+    NumberSlot DanH2;                        ///< height where σs <= σsa/2, mm
+    NumberSlot DanHcut;                      ///< adopted cut-off height, mm
 };
 
 /// Steel stress of the remaining bars at 21 levels from the wall top (point 0) down to

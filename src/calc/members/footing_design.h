@@ -7,7 +7,9 @@
 #include <memory>
 #include <optional>
 
+#include "calc/loads/slot_types.h"
 #include "calc/members/footing_forces.h"
+#include "calc/members/rc_section.h"
 
 namespace nuvra::calc {
 
@@ -23,22 +25,24 @@ struct FootingInputs {
     std::array<std::optional<double>, 3> WR;  ///< slab ground reaction of case c, kN/m²
 };
 
-/// The footing's result slots, filled in the order of the calculation.
+/// The footing's result slots, filled in the order of the calculation; a run without
+/// footings leaves them all empty.
 struct FootingSlots {
-    double FootingHw = 0;  ///< groundwater height above the slab top, m
-    double FootingHd = 0;  ///< soil height above that water, m
-    std::array<double, 3> FootingWs{}, FootingWr{}, FootingWp{};
-    std::array<std::unique_ptr<CFootingMS>, 3> FootingMS;
-    double FootingMmax = 0, FootingMmin = 0;  ///< root moments, max >= 0 >= min
-    double FootingSpos = 0, FootingSneg = 0;  ///< design shears of the lower, upper face
+    NumberSlot FootingHw;                            ///< groundwater height above the slab top, m
+    NumberSlot FootingHd;                            ///< soil height above that water, m
+    NumberArray<3> FootingWs, FootingWr, FootingWp;  ///< per case, kN/m²
+    PerCase<CFootingMS> FootingMS;
+    NumberSlot FootingMmax, FootingMmin;  ///< root moments, max >= 0 >= min
+    NumberSlot FootingSpos, FootingSneg;  ///< design shears of the lower, upper face
+    PerFace<CRcKukei> FootingRc;          ///< 1 lower face, 2 upper face
 };
 
 /// Distance of the shear section from the root: half the slab thickness (3 decimals),
 /// or 0 when that reaches the footing length.
 double FootingShearOffset(double T3, double TB);
 
-/// Computes every slot of s from in. Raises ArithmeticFault on a fault outside the
-/// calculation classes (TB = 0, a missing object), leaving s filled up to that point.
+/// Computes every slot of s from in except the section checks. Raises ArithmeticFault on a fault
+/// outside the calculation classes (TB = 0, a missing object), leaving s filled up to that point.
 void CalcFootingForces(const FootingInputs& in, FootingSlots& s);
 
 }  // namespace nuvra::calc

@@ -20,62 +20,68 @@ double TeibanReactionWidth(double B, double T2, double TB) {
 }
 
 void CalcTeibanForces(const TeibanInputs& in, TeibanSlots& s) {
-    s.TeibanL = fin(in.B + in.T2);
-    s.TeibanBw = TeibanReactionWidth(in.B, in.T2, in.TB);
-    s.TeibanWw = RoundDecimal(fin(in.H * in.Gw), 2);
-    s.TeibanWs = RoundDecimal(fin(in.T3 * in.Gsc), 2);
+    const double L = fin(in.B + in.T2);
+    s.TeibanL = L;
+    const double Bw = TeibanReactionWidth(in.B, in.T2, in.TB);
+    s.TeibanBw = Bw;
+    const double Ww = RoundDecimal(fin(in.H * in.Gw), 2);
+    s.TeibanWw = Ww;
+    const double Ws = RoundDecimal(fin(in.T3 * in.Gsc), 2);
+    s.TeibanWs = Ws;
 
     // No vertical force spreads triangularly under the slab: the peaks stay 0.
-    for (int c = 0; c < 3; ++c) {
-        CWp& wp = *(s.TeibanWp[c] = std::make_unique<CWp>());
+    for (int c = 1; c <= 3; ++c) {
+        CWp& wp = *(s.TeibanWp(c) = std::make_unique<CWp>());
         wp.Pv = 0;
-        wp.B = s.TeibanBw;
+        wp.B = Bw;
         wp.Calc();
     }
-    for (int c = 0; c < 3; ++c) {
-        CWr& wr = *(s.TeibanWr[c] = std::make_unique<CWr>());
-        wr.W = need(in.W[c]);
-        wr.Pv = need(in.Pv[c]);
-        wr.B = s.TeibanBw;
-        wr.U = c == 0 ? need(in.Up) : 0.0;
+    for (int c = 1; c <= 3; ++c) {
+        CWr& wr = *(s.TeibanWr(c) = std::make_unique<CWr>());
+        wr.W = need(in.W[c - 1]);
+        wr.Pv = need(in.Pv[c - 1]);
+        wr.B = Bw;
+        wr.U = c == 1 ? need(in.Up) : 0.0;
         wr.Calc();
     }
-    s.TeibanU = need(in.U);
+    const double U = need(in.U);
+    s.TeibanU = U;
 
     // Case 1 has the uplift and an empty channel; cases 2 and 3 carry the full channel.
-    const double net0 = s.TeibanWr[0]->WR() - s.TeibanWp[0]->WP() - s.TeibanWs;
-    s.TeibanW[0] = fin(net0 + s.TeibanU);
-    for (int c = 1; c < 3; ++c)
-        s.TeibanW[c] = fin(s.TeibanWr[c]->WR() - s.TeibanWp[c]->WP() - s.TeibanWs - s.TeibanWw);
+    const double net1 = s.TeibanWr(1)->WR() - s.TeibanWp(1)->WP() - Ws;
+    s.TeibanW.set(1, fin(net1 + U));
+    for (int c = 2; c <= 3; ++c)
+        s.TeibanW.set(c, fin(s.TeibanWr(c)->WR() - s.TeibanWp(c)->WP() - Ws - Ww));
 
-    const double x[3] = {0, RoundDecimal(fin(in.T2 * 0.5), 3),
-                         RoundDecimal(fin(s.TeibanL * 0.5), 3)};
-    for (int c = 0; c < 3; ++c) {
-        CTeibanMS& ms = *(s.TeibanMS[c] = std::make_unique<CTeibanMS>());
-        ms.Ms = in.TateM[c];
-        ms.WR = s.TeibanW[c];
-        ms.bl = s.TeibanL;
+    const double x[3] = {0, RoundDecimal(fin(in.T2 * 0.5), 3), RoundDecimal(fin(L * 0.5), 3)};
+    for (int c = 1; c <= 3; ++c) {
+        CTeibanMS& ms = *(s.TeibanMS(c) = std::make_unique<CTeibanMS>());
+        ms.Ms = in.TateM[c - 1];
+        ms.WR = s.TeibanW(c);
+        ms.bl = L;
         ms.XSM().Clear();
         for (double xi : x)
             ms.XSM().Add(xi);
-        if (!CaseChecked(in.Kento, c + 1)) {
+        if (!CaseChecked(in.Kento, c)) {
             ms.Ms = 0;
             ms.WR = 0;
         }
         ms.Calc();
     }
 
-    for (int k = 0; k < 3; ++k) {
-        Envelope m, sh;
-        for (int c = 0; c < 3; ++c) {
-            const clsXSM& p = *s.TeibanMS[c]->XSM().Item(k + 1);
-            m.take(p.M);
-            sh.take(p.S);
-        }
-        s.TeibanMmax[k] = m.max;
-        s.TeibanMmin[k] = m.min;
-        s.TeibanSmax[k] = sh.max;
-        s.TeibanSmin[k] = sh.min;
+    for (int k = 1; k <= 3; ++k) {
+        Envelope m;
+        for (int c = 1; c <= 3; ++c)
+            m.take(s.TeibanMS(c)->XSM().Item(k)->M);
+        s.TeibanMmax.set(k, m.max);
+        s.TeibanMmin.set(k, m.min);
+    }
+    for (int k = 1; k <= 3; ++k) {
+        Envelope sh;
+        for (int c = 1; c <= 3; ++c)
+            sh.take(s.TeibanMS(c)->XSM().Item(k)->S);
+        s.TeibanSmax.set(k, sh.max);
+        s.TeibanSmin.set(k, sh.min);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+#include "calc/loads/slot_types.h"
+#include "calc/members/rc_section.h"
 #include "calc/members/slab_forces.h"
 
 namespace nuvra::calc {
@@ -26,27 +28,28 @@ struct TeibanInputs {
 };
 
 /// The slab's result slots, filled in the order of the calculation; after a fault the
-/// slots not yet reached keep their initial state (0, or no object).
+/// slots not yet reached stay empty.
 struct TeibanSlots {
-    double TeibanL = 0;   ///< span, axis to axis of the walls, m
-    double TeibanBw = 0;  ///< base width of the ground reaction, m
-    double TeibanWw = 0;  ///< internal water load, kN/m²
-    double TeibanWs = 0;  ///< self weight of the slab, kN/m²
-    std::array<std::unique_ptr<CWp>, 3> TeibanWp;
-    std::array<std::unique_ptr<CWr>, 3> TeibanWr;
-    double TeibanU = 0;               ///< uplift pressure, kN/m²
-    std::array<double, 3> TeibanW{};  ///< net design load per case, kN/m², upward positive
-    std::array<std::unique_ptr<CTeibanMS>, 3> TeibanMS;
-    std::array<double, 3> TeibanMmax{}, TeibanMmin{};  ///< per point
-    std::array<double, 3> TeibanSmax{}, TeibanSmin{};  ///< per point
+    NumberSlot TeibanL;   ///< span, axis to axis of the walls, m
+    NumberSlot TeibanBw;  ///< base width of the ground reaction, m
+    NumberSlot TeibanWw;  ///< internal water load, kN/m²
+    NumberSlot TeibanWs;  ///< self weight of the slab, kN/m²
+    PerCase<CWp> TeibanWp;
+    PerCase<CWr> TeibanWr;
+    NumberSlot TeibanU;      ///< uplift pressure, kN/m²
+    NumberArray<3> TeibanW;  ///< net design load per case, kN/m², upward positive
+    PerCase<CTeibanMS> TeibanMS;
+    NumberArray<3> TeibanMmax, TeibanMmin;  ///< per point: wall axis, inner face, mid-span
+    NumberArray<3> TeibanSmax, TeibanSmin;  ///< per point
+    PerFace<CRcKukei> TeibanRc;             ///< 1 lower face, 2 upper face
 };
 
 /// Base width of the ground reaction: the full width with footings (TB >= 0.01 within
 /// the general tolerance), otherwise the span B + T2.
 double TeibanReactionWidth(double B, double T2, double TB);
 
-/// Computes every slot of s from in. Raises ArithmeticFault on a fault outside the
-/// calculation classes (their own faults stay in their Error), leaving s filled up to
+/// Computes every slot of s from in except the section checks. Raises ArithmeticFault on a fault
+/// outside the calculation classes (their own faults stay in their Error), leaving s filled up to
 /// that point.
 void CalcTeibanForces(const TeibanInputs& in, TeibanSlots& s);
 

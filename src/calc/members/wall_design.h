@@ -6,7 +6,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+#include "calc/loads/pressure.h"
+#include "calc/loads/slot_types.h"
+#include "calc/loads/water.h"
+#include "calc/members/rc_section.h"
 
 namespace nuvra::calc {
 
@@ -39,5 +45,20 @@ std::vector<PressureSegment> TateWaterInSegments(int c, double GLi, double RWLi,
 /// the inner water with a negative sign, and a case left out by Kento carries nothing.
 std::array<double, 4> TateCaseComponents(int c, std::int32_t Kento, double earth, double outerWater,
                                          double innerWater);
+
+/// The wall's result slots. Components of TateM and TateS: 0 earth pressure, 1 outer
+/// water, 2 inner water, 3 total.
+struct TatekabeSlots {
+    std::unique_ptr<CRwp> TateRwpOut;  ///< residual groundwater behind the wall
+    std::unique_ptr<CRwp> TateRwpIn;   ///< water in the channel
+    PerCase<clsPressure> TateEarthP;
+    PerCase<clsPressure> TateWaterOutP;
+    PerCase<clsPressure> TateWaterInP;
+    CaseTable<4> TateM;             ///< moments at the design section, kN·m/m
+    CaseTable<4> TateS;             ///< shears at the design section, kN/m
+    NumberSlot TateMmax, TateMmin;  ///< total moment over the cases, max >= 0 >= min
+    NumberSlot TateSmax, TateSmin;  ///< the same for the shear
+    PerFace<CRcKukei> TateRc;       ///< 1 outer face, 2 inner face
+};
 
 }  // namespace nuvra::calc

@@ -46,8 +46,38 @@ TEST(ResultJson, TopLevelKeysInContractOrder) {
     EXPECT_EQ(doc.keys(), kTopLevel);
     EXPECT_TRUE(doc["RunCalculation"].boolean);
     EXPECT_TRUE(ok);
+    // No footings: exactly the footing slots stay unassigned.
     for (std::size_t i = 14; i < kTopLevel.size(); ++i)
-        EXPECT_TRUE(doc[kTopLevel[i]].isNull()) << kTopLevel[i];
+        EXPECT_EQ(doc[kTopLevel[i]].isNull(), kTopLevel[i].rfind("Footing", 0) == 0)
+            << kTopLevel[i];
+}
+
+TEST(ResultJson, ShapesOfTheMemberSlots) {
+    DesignData d;
+    d.objInpJyoken.TB = 0.5;
+    ResultStore s;
+    ASSERT_TRUE(RunCalculation(d, s));
+    test::JsonValue doc = test::parseJson(ResultJson(s, true));
+    const std::pair<const char*, std::size_t> arrays[] = {
+        {"TateEarthP", 3}, {"TateWaterOutP", 3}, {"TateWaterInP", 3}, {"TateM", 3},
+        {"TateS", 3},      {"TateRc", 2},        {"TeibanWp", 3},     {"TeibanWr", 3},
+        {"TeibanW", 3},    {"TeibanMS", 3},      {"TeibanMmax", 3},   {"TeibanMmin", 3},
+        {"TeibanSmax", 3}, {"TeibanSmin", 3},    {"TeibanRc", 2},     {"FootingWs", 3},
+        {"FootingWr", 3},  {"FootingWp", 3},     {"FootingMS", 3},    {"FootingRc", 2},
+        {"DanHeight", 21}, {"DanSs", 21}};
+    for (const auto& [key, n] : arrays) {
+        ASSERT_EQ(doc[key].kind, test::JsonValue::Kind::Array) << key;
+        EXPECT_EQ(doc[key].items.size(), n) << key;
+    }
+    for (const test::JsonValue& row : doc["TateM"].items)
+        EXPECT_EQ(row.items.size(), 4u);
+    for (const char* key : {"TateMmax", "TeibanL", "FootingSneg", "DanHcut"})
+        EXPECT_EQ(doc[key].kind, test::JsonValue::Kind::Number) << key;
+    EXPECT_EQ(doc["TeibanMS"].items[0]["XSM"].items.size(), 3u);
+    EXPECT_EQ(doc["FootingMS"].items[0]["XSM"].items.size(), 2u);
+    // Longs as integers, verdicts as texts.
+    EXPECT_EQ(doc["TateRc"].items[0]["Zai"].text, "2");
+    EXPECT_EQ(doc["DanRc"]["HanteiSs"].kind, test::JsonValue::Kind::String);
 }
 
 TEST(ResultJson, EveryPropertyOfEveryClass) {
@@ -90,6 +120,17 @@ TEST(ResultJson, EveryPropertyOfEveryClass) {
         {&doc["objQa"],
          {"B", "C", "G1", "G2", "Df", "Nc", "Nr", "Nq", "Alpha", "Beta", "Qa", "Error"}},
         {&doc["objQmax"], {"W", "Pv", "B", "T2", "TB", "Qa", "Qmax", "Hantei", "Error"}},
+        {&doc["TateRwpOut"], {"ELLWL", "ELRWL", "Gw", "ELGL", "ELDL", "DH", "Pw", "Error"}},
+        {&doc["TateRc"].items.at(0),
+         {"Error", "Md",  "Sd", "H",  "d1",       "Zai",      "Dia",      "ctc",     "Sca", "Ssa",
+          "Tca",   "Toa", "N",  "B",  "d",        "Asi",      "U",        "P",       "k",   "j",
+          "Sc",    "Ss",  "Tc", "T0", "HanteiSc", "HanteiSs", "HanteiTc", "HanteiTo"}},
+        {&doc["TeibanWp"].items.at(0), {"Error", "Pv", "B", "WP"}},
+        {&doc["TeibanWr"].items.at(0), {"Error", "W", "Pv", "U", "B", "WR"}},
+        {&doc["TeibanMS"].items.at(0), {"Error", "Ms", "WR", "bl", "XSM"}},
+        {&doc["TeibanMS"].items.at(0)["XSM"].items.at(0), {"x", "S", "M"}},
+        {&doc["DanEarthP"],
+         {"Qdi", "WU", "WL", "THT", "Qdo", "Detail", "P", "Pv", "M", "Y", "ELY", "Error"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.obj->keys(), c.keys);
@@ -114,6 +155,41 @@ TEST(ResultJson, UnassignedSlotsAndUnreachedCasesAreNull) {
     EXPECT_FALSE(part["objWeight"].items[0].isNull());
     EXPECT_TRUE(part["objWeight"].items[1].isNull());
     EXPECT_TRUE(part["objWeight"].items[2].isNull());
+}
+
+TEST(ResultJson, FootingForcesHaveThreePointLists) {
+    DesignData d;
+    d.objInpJyoken.TB = 0.5;
+    ResultStore s;
+    ASSERT_TRUE(RunCalculation(d, s));
+    test::JsonValue doc = test::parseJson(ResultJson(s, true));
+    EXPECT_EQ(doc["FootingMS"].items.at(0).keys(),
+              (Keys{"Error", "WR", "WP", "bl", "XSMr", "XSMp", "XSM"}));
+}
+
+TEST(ResultJson, PartlyFilledMemberSlots) {
+    ResultStore s;
+    // A number array begun by its step: the entries not reached read 0.
+    s.TeibanW.set(1, 4.5);
+    s.DanSs.set(0, 0);
+    s.TateM.set(1, 0, 2.5);
+    // A face pair begun: the face not reached is null.
+    s.TateRc(1) = std::make_unique<CRcKukei>();
+    s.TeibanL = 0.0;
+    test::JsonValue doc = test::parseJson(ResultJson(s, false));
+    ASSERT_EQ(doc["TeibanW"].items.size(), 3u);
+    EXPECT_EQ(doc["TeibanW"].items[0].number, 4.5);
+    EXPECT_EQ(doc["TeibanW"].items[2].number, 0);
+    EXPECT_EQ(doc["TeibanW"].items[2].kind, test::JsonValue::Kind::Number);
+    EXPECT_EQ(doc["DanSs"].items.size(), 21u);
+    EXPECT_EQ(doc["TateM"].items[0].items[0].number, 2.5);
+    EXPECT_EQ(doc["TateM"].items[2].items[3].number, 0);
+    EXPECT_FALSE(doc["TateRc"].items[0].isNull());
+    EXPECT_EQ(doc["TateRc"].items[0]["HanteiSc"].text, "OUT");  // never calculated
+    EXPECT_TRUE(doc["TateRc"].items[1].isNull());
+    EXPECT_EQ(doc["TeibanL"].text, "0");  // assigned 0 is not null
+    EXPECT_TRUE(doc["TeibanBw"].isNull());
+    EXPECT_TRUE(doc["TeibanMmax"].isNull());
 }
 
 TEST(ResultJson, NonFiniteNumbersAreNull) {

@@ -1,0 +1,133 @@
+#include "calc/members/run_summary.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include "calc/loads/result_lines.h"
+#include "common/number_format.h"
+
+namespace nuvra::calc {
+namespace {
+
+constexpr const char* kNotComputed = "（計算されていません）";
+
+// Column widths in half-width columns: two labels, Md, Sd, bar diameter, spacing, then
+// the four stresses, each with one column for the "OUT" mark.
+constexpr int kMemberWidth = 12;
+constexpr int kFaceWidth = 8;
+constexpr int kForceWidth = 10;
+constexpr int kDiaWidth = 7;
+constexpr int kCtcWidth = 8;
+constexpr int kStressWidth = 9;
+
+std::string padRight(const std::string& s, int width) {
+    int w = DisplayWidth(s);
+    return w >= width ? s : s + std::string(static_cast<std::size_t>(width - w), ' ');
+}
+
+std::string padLeft(const std::string& s, int width) {
+    int w = DisplayWidth(s);
+    return w >= width ? s : std::string(static_cast<std::size_t>(width - w), ' ') + s;
+}
+
+std::string stress(double v, bool out) {
+    return padLeft(formatPicture(v, "###0.00"), kStressWidth - 1) + (out ? "*" : " ");
+}
+
+std::string labels(const std::string& member, const std::string& face) {
+    return padRight(member, kMemberWidth) + padRight(face, kFaceWidth);
+}
+
+}  // namespace
+
+int DisplayWidth(const std::string& utf8) {
+    int width = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        std::size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        std::uint32_t cp = b;
+        if (len == 3 && i + 2 < utf8.size())
+            cp = ((b & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6) |
+                 (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
+        const bool halfKana = cp >= 0xFF61 && cp <= 0xFF9F;
+        width += (len == 1 || halfKana) ? 1 : 2;
+        i += len;
+    }
+    return width;
+}
+
+std::vector<std::string> SectionTableLines(const SectionTable& t) {
+    std::vector<std::string> lines;
+    lines.push_back(labels("", "") + padLeft("Md", kForceWidth) + padLeft("Sd", kForceWidth) +
+                    padLeft("径(mm)", kDiaWidth) + padLeft("ctc(mm)", kCtcWidth) +
+                    padLeft("σc", kStressWidth - 1) + " " + padLeft("σs", kStressWidth - 1) + " " +
+                    padLeft("τ", kStressWidth - 1) + " " + padLeft("τo", kStressWidth - 1));
+    for (const SectionRow& r : t.rows) {
+        std::string line = labels(MemberLabel(r.id), FaceLabel(r.id));
+        if (!r.present) {
+            const bool footing = r.id == SectionId::FootingSita || r.id == SectionId::FootingUe;
+            lines.push_back(line + "  " + (footing ? "（フーチングなし）" : kNotComputed));
+            continue;
+        }
+        line += padLeft(formatPicture(r.Md, "####0.00"), kForceWidth);
+        line += padLeft(formatPicture(r.Sd, "####0.00"), kForceWidth);
+        line += padLeft(formatPicture(r.Dia, "#0"), kDiaWidth);
+        line += padLeft(formatPicture(r.ctc, "###0"), kCtcWidth);
+        line += stress(r.Sc, r.outSc) + stress(r.Ss, r.outSs) + stress(r.Tc, r.outTc) +
+                stress(r.T0, r.outTo);
+        lines.push_back(line);
+    }
+    std::string allow = labels("許容値", "許容値") + padLeft("-----", kForceWidth) +
+                        padLeft("-----", kForceWidth) + padLeft("-----", kDiaWidth) +
+                        padLeft("-----", kCtcWidth);
+    if (t.allowablesPresent)
+        allow += stress(t.Sca, false) + stress(t.Ssa, false) + stress(t.Tca, false) +
+                 stress(t.Toa, false);
+    else
+        allow += "  " + std::string(kNotComputed);
+    lines.push_back(allow);
+    return lines;
+}
+
+std::string RunSummary(const ResultStore& s, bool runOk) {
+    std::string out = "■ 浮上りに対して\n";
+    out += s.objUkiagari ? FlotationLine(*s.objUkiagari) : kNotComputed;
+    out += "\n■ 基礎地盤支持力に対して\n";
+    out += s.objQmax ? BearingLine(*s.objQmax) : kNotComputed;
+    out += "\n";
+    out += s.blnFooting ? "フーチング：あり\n" : "フーチング：なし\n";
+
+    out += "■ 応力度照査結果\n";
+    const SectionTable table = BuildSectionTable(s);
+    bool anyOut = false, allChecked = true;
+    for (const SectionRow& r : table.rows) {
+        const bool footing = r.id == SectionId::FootingSita || r.id == SectionId::FootingUe;
+        if (!r.present && (!footing || s.blnFooting)) allChecked = false;
+        anyOut = anyOut || (r.present && (r.outSc || r.outSs || r.outTc || r.outTo));
+    }
+    for (const std::string& line : SectionTableLines(table)) {
+        // Trailing blanks (the space left for a mark) are of no use on a terminal.
+        std::string_view v(line);
+        while (!v.empty() && v.back() == ' ')
+            v.remove_suffix(1);
+        out.append(v);
+        out += '\n';
+    }
+    if (anyOut)
+        out += "＊：許容値を超える応力度（OUT）\n";
+    else if (allChecked)
+        out += "すべての応力度が許容値以内です（OK）\n";
+
+    out += "■ たて壁鉄筋の段落とし\n";
+    if (s.DanHcut) {
+        out += "段落し位置 = " + formatPicture(*s.DanHcut, "###0") + " mm（設計断面から）";
+        out += "  L1 = " + formatPicture(value(s.DanL1), "###0") +
+               " mm, h2 = " + formatPicture(value(s.DanH2), "###0") + " mm\n";
+    } else {
+        out += std::string(kNotComputed) + "\n";
+    }
+    if (!runOk) out += "計算の途中でエラーが発生しました。\n";
+    return out;
+}
+
+}  // namespace nuvra::calc

@@ -1,0 +1,24 @@
+// The outcome of a calculation run as text for a terminal: the stability verdicts, the
+// six section checks laid out like the results grid, and the curtailment height.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/loads/result_store.h"
+#include "calc/members/section_table.h"
+
+namespace nuvra::calc {
+
+/// Display width of UTF-8 text in half-width columns, counted like its bytes in the
+/// Japanese code page: ASCII and half-width katakana 1, every other character 2.
+int DisplayWidth(const std::string& utf8);
+
+/// The grid as text lines: a header, the six face rows and the allowables row. A stress
+/// whose verdict is "OUT" is followed by "*"; a face without a check says so.
+std::vector<std::string> SectionTableLines(const SectionTable& table);
+
+/// The whole summary of a run, lines ended by "\n". runOk is what the run returned.
+std::string RunSummary(const ResultStore& store, bool runOk);
+
+}  // namespace nuvra::calc
