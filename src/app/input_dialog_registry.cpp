@@ -1,5 +1,11 @@
 #include "app/input_dialog_registry.h"
 
+#include "app/dialogs/inp_jyoken_dialog.h"
+#include "app/dialogs/inp_kaburi_dialog.h"
+#include "app/dialogs/inp_kiso_dialog.h"
+#include "app/dialogs/inp_morido_dialog.h"
+#include "app/dialogs/inp_renban_dialog.h"
+#include "app/dialogs/inp_zairyo_dialog.h"
 #include "app/input_dialog.h"
 
 namespace nuvra::app {
@@ -16,9 +22,24 @@ std::unique_ptr<InputDialog> InputDialogRegistry::create(const QString& tag, App
     return it->second(context, design, parent);
 }
 
+namespace {
+
+template <class Dialog>
+InputDialogFactory factoryOf() {
+    return [](AppContext& context, DesignData& design, QWidget* parent) {
+        return std::unique_ptr<InputDialog>(std::make_unique<Dialog>(context, design, parent));
+    };
+}
+
+}  // namespace
+
 void registerInputDialogs(InputDialogRegistry& registry, calc::ResultStore& results) {
-    // Each input dialog adds itself here: registry.add("InpJyoken", ...).
-    (void)registry;
+    registry.add(QStringLiteral("InpJyoken"), factoryOf<frmInpJyoken>());
+    registry.add(QStringLiteral("InpMorido"), factoryOf<frmInpMorido>());
+    registry.add(QStringLiteral("InpKiso"), factoryOf<frmInpKiso>());
+    registry.add(QStringLiteral("InpKaburi"), factoryOf<frmInpKaburi>());
+    registry.add(QStringLiteral("InpZairyo"), factoryOf<frmInpZairyo>());
+    registry.add(QStringLiteral("InpRenban"), factoryOf<frmInpRenban>());
     (void)results;
 }
 

@@ -1,4 +1,5 @@
-// nuvra-screenshots OUTDIR: writes PNGs of the main window for the documentation. Runs
+// nuvra-screenshots OUTDIR: writes PNGs of the main window and of every input dialog
+// for the documentation. Runs
 // on the offscreen platform with a settings file of its own, so that nothing of the
 // installation is touched; message boxes and system dialogs are answered with Cancel.
 #include <QApplication>
@@ -7,12 +8,17 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
+#include <memory>
 
 #include "app/app_context.h"
 #include "app/document_controller.h"
+#include "app/input_dialog.h"
 #include "app/main_window.h"
 #include "app/message_service.h"
 #include "app/system_dialogs.h"
@@ -63,6 +69,31 @@ bool save(const QPixmap& pm, const QString& dir, const char* name) {
     return true;
 }
 
+// Opens the tag's dialog by the main window's registry, lets `prepare` set it up as a
+// user would, and writes its picture.
+bool shootDialog(MainWindow& window, AppContext& context, const QString& tag, const QString& dir,
+                 const char* name, const std::function<void(QWidget*)>& prepare = {}) {
+    std::unique_ptr<InputDialog> dialog =
+        window.inputDialogs().create(tag, context, window.document().design(), &window);
+    if (!dialog) {
+        std::fprintf(stderr, "nuvra-screenshots: no dialog for %s\n", qPrintable(tag));
+        return false;
+    }
+    bool ok = false;
+    QTimer::singleShot(0, [&] {
+        if (prepare) prepare(dialog.get());
+        QApplication::processEvents();
+        ok = save(framed(*dialog), dir, name);
+        dialog->reject();
+    });
+    dialog->showModal();
+    return ok;
+}
+
+void clickOption(QWidget* dialog, const char* name) {
+    if (auto* b = dialog->findChild<QRadioButton*>(QString::fromUtf8(name))) b->click();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,6 +141,50 @@ int main(int argc, char** argv) {
         window.RefreshMenuButtons();
         QApplication::processEvents();
         ok = save(framed(window), outDir, "main-window-confirmed.png") && ok;
+
+        // The input dialogs, with a design as an engineer would have entered it.
+        d.objInpJyoken.Title = "北側幹線水路 U型水路 B2.0×H2.0";
+        d.objInpJyoken.HW = 1.2;
+        d.objInpJyoken.HWi = 1.8;
+        d.objInpMorido.Morido = 1;
+        d.objInpMorido.x = 0.5;
+        d.objInpMorido.Q = 10;
+        d.objInpMorido.X1 = 1.0;
+        d.objInpMorido.X2 = 3.0;
+        d.objInpMorido.Ho = 1.5;
+        context.settings.writeString("Chapter", "Method", "3");
+        context.settings.writeString("Chapter", "Init", "1");
+        const char* styles[4] = {"1", "1", "2", "8"};
+        const char* margins[4] = {"0", "2", "4", "6"};
+        for (int i = 0; i < 4; ++i) {
+            const QByteArray n = QByteArray::number(i + 1);
+            context.settings.writeString("Chapter", ("Style" + n).constData(), styles[i]);
+            context.settings.writeString("Chapter", ("Margin" + n).constData(), margins[i]);
+        }
+        struct Shot {
+            const char* tag;
+            const char* file;
+            std::function<void(QWidget*)> prepare;
+        };
+        const Shot shots[] = {
+            {"InpJyoken", "dialog-jyoken.png", {}},
+            {"InpMorido", "dialog-morido-horizontal.png", {}},
+            {"InpMorido", "dialog-morido-embankment.png",
+             [](QWidget* w) { clickOption(w, "optMorido2"); }},
+            {"InpKiso", "dialog-kiso-direct.png", {}},
+            {"InpKiso", "dialog-kiso-formula.png", [](QWidget* w) { clickOption(w, "optSiji1"); }},
+            {"InpKaburi", "dialog-kaburi.png", {}},
+            {"InpZairyo", "dialog-zairyo.png", {}},
+            {"InpRenban", "dialog-renban-method.png", {}},
+            {"InpRenban", "dialog-renban-styles.png",
+             [](QWidget* w) { w->findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1); }},
+            {"InpRenban", "dialog-renban-margins.png",
+             [](QWidget* w) { w->findChild<QTabBar*>("TabStrip1")->setCurrentIndex(2); }},
+        };
+        for (const Shot& shot : shots)
+            ok = shootDialog(window, context, QString::fromUtf8(shot.tag), outDir, shot.file,
+                             shot.prepare) &&
+                 ok;
         window.hide();
     }
     {
@@ -126,6 +201,18 @@ int main(int argc, char** argv) {
             QStringLiteral("現在編集中の入力ﾃﾞｰﾀがあります。上書き保存してから終了しますか？"
                            "\n\n編集中のﾌｧｲﾙ名：/home/sekkei/水路/北側幹線水路.nvr"),
             QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ終了"), MsgButtons::YesNoCancel);
+    }
+    {
+        // The range message of a numeric field, as the real message box shows it.
+        QtMessageService real;
+        QTimer::singleShot(100, [&ok, &outDir] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                ok = save(framed(*box), outDir, "range-message.png") && ok;
+                box->close();
+            }
+        });
+        real.information(nullptr, QStringLiteral("入力範囲：1.1 ～ 1.2"),
+                         QStringLiteral("浮上に対する許容安全率Fa"));
     }
     return ok ? 0 : 1;
 }
