@@ -38,19 +38,29 @@ std::string labels(const std::string& member, const std::string& face) {
     return padRight(member, kMemberWidth) + padRight(face, kFaceWidth);
 }
 
+// East Asian wide and full-width characters (kana, kanji, full-width forms, the
+// ideographic space); Greek letters and symbols such as "σ" take one column.
+bool isWide(std::uint32_t cp) {
+    return (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
+           (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+           (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
+           (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
+}
+
 }  // namespace
 
 int DisplayWidth(const std::string& utf8) {
     int width = 0;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
-        std::size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        std::uint32_t cp = b;
-        if (len == 3 && i + 2 < utf8.size())
-            cp = ((b & 0x0Fu) << 12) | ((static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6) |
-                 (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
-        const bool halfKana = cp >= 0xFF61 && cp <= 0xFF9F;
-        width += (len == 1 || halfKana) ? 1 : 2;
+        const std::size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        std::uint32_t cp = len == 1   ? b
+                           : len == 2 ? (b & 0x1Fu)
+                           : len == 3 ? (b & 0x0Fu)
+                                      : (b & 0x07u);
+        for (std::size_t k = 1; k < len && i + k < utf8.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        width += isWide(cp) ? 2 : 1;
         i += len;
     }
     return width;
@@ -58,10 +68,11 @@ int DisplayWidth(const std::string& utf8) {
 
 std::vector<std::string> SectionTableLines(const SectionTable& t) {
     std::vector<std::string> lines;
-    lines.push_back(labels("", "") + padLeft("Md", kForceWidth) + padLeft("Sd", kForceWidth) +
-                    padLeft("径(mm)", kDiaWidth) + padLeft("ctc(mm)", kCtcWidth) +
-                    padLeft("σc", kStressWidth - 1) + " " + padLeft("σs", kStressWidth - 1) + " " +
-                    padLeft("τ", kStressWidth - 1) + " " + padLeft("τo", kStressWidth - 1));
+    std::string header = labels("", "") + padLeft("Md", kForceWidth) + padLeft("Sd", kForceWidth) +
+                         padLeft("径(mm)", kDiaWidth) + padLeft("ctc(mm)", kCtcWidth);
+    for (const char* h : {"σc", "σs", "τ", "τo"})
+        header += padLeft(h, kStressWidth - 1) + " ";
+    lines.push_back(header);
     for (const SectionRow& r : t.rows) {
         std::string line = labels(MemberLabel(r.id), FaceLabel(r.id));
         if (!r.present) {

@@ -10,8 +10,9 @@
 
 namespace nuvra::calc {
 
-/// Display width of UTF-8 text in half-width columns, counted like its bytes in the
-/// Japanese code page: ASCII and half-width katakana 1, every other character 2.
+/// Display width of UTF-8 text in terminal columns: 2 for East Asian wide and
+/// full-width characters (kana, kanji, "（", "　"), 1 for the others (ASCII, half-width
+/// katakana, Greek letters).
 int DisplayWidth(const std::string& utf8);
 
 /// The grid as text lines: a header, the six face rows and the allowables row. A stress
