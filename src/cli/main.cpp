@@ -8,6 +8,8 @@
 
 #include "cli/calc_command.h"
 #include "cli/commands.h"
+#include "cli/report_command.h"
+#include "cli/figure_command.h"
 
 namespace {
 
@@ -18,7 +20,12 @@ void usage(std::FILE* to) {
         "  convert IN OUT        read a design (version 1.00 or 1.00β), write it as 1.00\n"
         "  show FILE             list the six design records\n"
         "  calc FILE [--json]    run the design calculation; print the verdicts, or with\n"
-        "                        --json the whole result store\n",
+        "                        --json the whole result store\n"
+        "  report FILE -o DIR [--chapters 1,2,5] [--ini FILE]\n"
+        "                        write the calculation report as print files into DIR\n"
+        "  figure KIND FILE [--case N] [--side 0|1] (-o OUT.svg | --files DIR)\n"
+        "                        draw a report figure (shape, block, earth, wall, water,\n"
+        "                        steel) as SVG or as its layout and figure files\n",
         to);
 }
 
@@ -40,6 +47,8 @@ int main(int argc, char** argv) {
     if (cmd == "convert") return nuvra::cli::cmdConvert(args);
     if (cmd == "show") return nuvra::cli::cmdShow(args);
     if (cmd == "calc") return nuvra::cli::cmdCalc(args);
+    if (cmd == "report") return nuvra::cli::cmdReport(args);
+    if (cmd == "figure") return nuvra::cli::cmdFigure(args);
     std::fprintf(stderr, "nuvra-cli: unknown command \"%s\"\n", cmd.c_str());
     usage(stderr);
     return 2;

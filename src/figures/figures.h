@@ -36,8 +36,8 @@ std::string MakeWallPressureFigure(const FigureInputs& in, int caseNo, double pa
                                    double pageHeight);
 
 /// Water pressure on the wall: side 0 outer water, side 1 inner water (mirrored).
-std::string MakeWaterPressureFigure(const FigureInputs& in, int side, int caseNo,
-                                    double pageWidth, double pageHeight);
+std::string MakeWaterPressureFigure(const FigureInputs& in, int side, int caseNo, double pageWidth,
+                                    double pageHeight);
 
 /// "σs図": steel stress of the outer wall bars along the height, with σsa and σsa/2.
 std::string MakeSteelStressFigure(const FigureInputs& in, double pageWidth, double pageHeight);
