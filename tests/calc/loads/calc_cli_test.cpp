@@ -52,6 +52,30 @@ TEST_F(CalcCli, SummaryOfASoundDesign) {
     EXPECT_NE(r.out.find("■ 基礎地盤支持力に対して\nｑmax = "), std::string::npos);
     EXPECT_NE(r.out.find(" ≦ ｑa = 50  OK\n"), std::string::npos);
     EXPECT_NE(r.out.find("フーチング：あり"), std::string::npos);
+    // The six section checks laid out like the results grid, then the curtailment.
+    EXPECT_NE(r.out.find("■ 応力度照査結果\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nたて壁      外側筋  "), std::string::npos);
+    EXPECT_NE(r.out.find("\nフーチング  上側筋  "), std::string::npos);
+    EXPECT_NE(r.out.find("\n許容値      許容値       -----"), std::string::npos);
+    EXPECT_NE(r.out.find("■ たて壁鉄筋の段落とし\n段落し位置 = "), std::string::npos);
+}
+
+TEST_F(CalcCli, SummaryMarksFailingStressesAndMissingFootings) {
+    DesignData d;
+    d.objInpHaikin.SokoUe = {13, 1000};  // far too little steel at mid-span
+    d.objInpHaikin.TateSoto.ctc = 0;     // no section at all
+    std::string f = save(d, "weak.nvr");
+    CliRun r = cli("calc " + f);
+    EXPECT_EQ(r.status, 0) << "failing checks are results, not a failed run";
+    EXPECT_NE(r.out.find("フーチング  下側筋    （フーチングなし）\n"), std::string::npos) << r.out;
+    const std::size_t upper = r.out.find("底　版      上側筋");
+    ASSERT_NE(upper, std::string::npos);
+    const std::string row = r.out.substr(upper, r.out.find('\n', upper) - upper);
+    EXPECT_NE(row.find('*'), std::string::npos) << row;
+    const std::size_t outer = r.out.find("たて壁      外側筋");
+    const std::string outerRow = r.out.substr(outer, r.out.find('\n', outer) - outer);
+    EXPECT_NE(outerRow.find("0.00*"), std::string::npos) << outerRow;
+    EXPECT_NE(r.out.find("＊：許容値を超える応力度（OUT）"), std::string::npos);
 }
 
 TEST_F(CalcCli, JsonWithTheOptionBeforeOrAfterTheFile) {

@@ -3,71 +3,19 @@
 // non-zero, null against null).
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdio>
 #include <string>
-#include <vector>
 
 #include "calc/loads/calc_run.h"
 #include "calc/loads/result_json.h"
 #include "design/input_file.h"
-#include "json_value.h"
+#include "json_compare.h"
 #include "test_util.h"
 
 namespace nuvra::calc {
 namespace {
 
 using test::JsonValue;
-
-struct Compare {
-    int values = 0;
-    std::vector<std::string> diffs;
-
-    void value(const JsonValue& ours, const JsonValue& ref, const std::string& path) {
-        if (ours.kind != ref.kind) return diff(path, "kind differs");
-        switch (ref.kind) {
-            case JsonValue::Kind::Object:
-                if (ours.keys() != ref.keys()) diff(path, "keys differ");
-                for (const auto& [k, v] : ref.members)
-                    if (const JsonValue* o = ours.find(k)) {
-                        if (k == "Error")
-                            error(*o, v, path + "." + k);
-                        else
-                            value(*o, v, path + "." + k);
-                    }
-                return;
-            case JsonValue::Kind::Array:
-                if (ours.items.size() != ref.items.size()) return diff(path, "length differs");
-                for (std::size_t i = 0; i < ref.items.size(); ++i)
-                    value(ours.items[i], ref.items[i], path + "[" + std::to_string(i) + "]");
-                return;
-            case JsonValue::Kind::Number: {
-                ++values;
-                double d = std::fabs(ours.number - ref.number);
-                if (d > 1e-9 && d > 1e-9 * std::fabs(ref.number))
-                    diff(path, ours.text + " vs " + ref.text);
-                return;
-            }
-            case JsonValue::Kind::String:
-                ++values;
-                if (ours.text != ref.text) diff(path, ours.text + " vs " + ref.text);
-                return;
-            case JsonValue::Kind::Bool:
-                ++values;
-                if (ours.boolean != ref.boolean) diff(path, "Boolean differs");
-                return;
-            case JsonValue::Kind::Null:
-                ++values;
-                return;
-        }
-    }
-    void error(const JsonValue& ours, const JsonValue& ref, const std::string& path) {
-        ++values;
-        if ((ours.number == 0) != (ref.number == 0)) diff(path, ours.text + " vs " + ref.text);
-    }
-    void diff(const std::string& path, const std::string& what) {
-        diffs.push_back(path + ": " + what);
-    }
-};
 
 class VectorTest : public ::testing::TestWithParam<int> {};
 
@@ -85,10 +33,8 @@ TEST_P(VectorTest, EverySlotMatchesTheReference) {
     JsonValue ours = test::parseJson(ResultJson(store, ok));
     JsonValue ref = test::parseJson(test::readFile(base + ".json"));
 
-    EXPECT_EQ(ours.keys(), ref.keys()) << "top-level keys and their order";
-    Compare c;
-    for (const auto& [slot, value] : ref.members)
-        if (const JsonValue* o = ours.find(slot)) c.value(*o, value, slot);
+    test::JsonCompare c;
+    c.document(ours, ref);
     for (const std::string& s : c.diffs)
         ADD_FAILURE() << name << " " << s;
     EXPECT_GT(c.values, 1000) << "the comparison must cover the whole result";
@@ -97,6 +43,32 @@ TEST_P(VectorTest, EverySlotMatchesTheReference) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDesigns, VectorTest, ::testing::Range(1, 9));
+
+// The comparison itself must notice what it is meant to notice.
+TEST(JsonCompare, FindsEveryKindOfDifference) {
+    const JsonValue ref = test::parseJson(
+        R"({"a": 1.5, "Error": 0, "o": {"Error": 11, "t": "OK"}, "n": null, "l": [1, 2]})");
+    struct {
+        const char* ours;
+        std::size_t diffs;
+    } cases[] = {
+        {R"({"a": 1.5, "Error": 0, "o": {"Error": 11, "t": "OK"}, "n": null, "l": [1, 2]})", 0},
+        {R"({"a": 1.5000000000001, "Error": 0, "o": {"Error": 5, "t": "OK"}, "n": null,
+             "l": [1, 2]})",
+         0},  // within 1e-9; any non-zero Error
+        {R"({"a": 1.500001, "Error": 0, "o": {"Error": 11, "t": "OK"}, "n": null, "l": [1, 2]})",
+         1},
+        {R"({"a": 1.5, "Error": 6, "o": {"Error": 0, "t": "OUT"}, "n": null, "l": [1, 2]})", 3},
+        {R"({"a": 1.5, "Error": 0, "o": {"Error": 11, "t": "OK"}, "n": 0, "l": [1]})", 2},
+        {R"({"Error": 0, "a": 1.5, "o": {"Error": 11, "t": "OK"}, "n": null, "l": [1, 2]})", 1},
+        {R"({"a": 1.5, "Error": 0, "o": {"Error": 11, "t": "OK"}, "n": null})", 2},
+    };
+    for (const auto& c : cases) {
+        test::JsonCompare cmp;
+        cmp.document(test::parseJson(c.ours), ref);
+        EXPECT_EQ(cmp.diffs.size(), c.diffs) << c.ours;
+    }
+}
 
 }  // namespace
 }  // namespace nuvra::calc
