@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/common/arith.h"
+#include "calc/common/rounding.h"
 #include "figures/figures.h"
 #include "report/chapters/chapter_tables.h"
 #include "report/chapters/chapters.h"
@@ -58,7 +59,9 @@ TableLines layerTable(ReportWriter& w, const FormatBlock& b, FieldValues& v,
     };
     t.Row = [&w, &b, &v, &layers](int i) {
         const calc::clsSpJiban& l = *layers[static_cast<std::size_t>(i - 1)];
-        v.n(1) = l.EU;
+        // Elevations come from subtractions (EL = EU − H); to the millimetre they are
+        // what the table shows, and a bottom at 0 prints 0.000, not -0.000.
+        v.n(1) = calc::RoundDecimal(l.EU, 3);
         v.n(2) = l.GHU;
         v.n(3) = l.PU;
         w.PrintFormatLine(b, 14, v);
@@ -68,7 +71,7 @@ TableLines layerTable(ReportWriter& w, const FormatBlock& b, FieldValues& v,
         v.n(4) = l.Fai;
         v.n(5) = l.KaU;
         w.PrintFormatLine(b, 15, v);
-        v.n(1) = l.EL;
+        v.n(1) = calc::RoundDecimal(l.EL, 3);
         v.n(2) = l.GHL;
         v.n(3) = l.PL;
         w.PrintFormatLine(b, 16, v);
