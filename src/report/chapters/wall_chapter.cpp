@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/members/rc_section.h"
 #include "figures/figures.h"
 #include "report/chapters/chapter_tables.h"
 #include "report/chapters/chapters.h"
@@ -18,7 +17,7 @@ struct EarthPressureCase {
     int caseNo;
     std::string label;
     const calc::clsPressure* pressure;
-    std::size_t rows;
+    int rows;
 };
 
 // The cases of the earth-pressure part; case Ⅱ carries no earth pressure.
@@ -32,8 +31,8 @@ std::vector<EarthPressureCase> earthPressureCases(const ChapterContext& ctx) {
     for (EarthPressureCase& c : cases) {
         c.pressure = &Filled(ctx.results.TateEarthP(c.caseNo),
                              "the earth pressure on the wall of " + CaseLabel(c.caseNo));
-        c.rows = static_cast<std::size_t>(c.pressure->Detail().Count());
-        CheckTableRows(c.pressure->Detail().Count());
+        c.rows = c.pressure->Detail().Count();
+        CheckTableRows(c.rows);
     }
     return cases;
 }
