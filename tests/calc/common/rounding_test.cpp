@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string_view>
 
 #include "calc/common/arith.h"
 
@@ -16,13 +19,29 @@ TEST(RoundDecimal, HalvesGoAwayFromZero) {
         int n;
         double expected;
     } cases[] = {
-        {2.5, 0, 3},          {-2.5, 0, -3},        {0.125, 2, 0.13},     {-0.125, 2, -0.13},
-        {1.005, 2, 1.01},     {2.675, 2, 2.68},     {12, 2, 12},          {12.344, 2, 12.34},
-        {12.345, 2, 12.35},   {-12.345, 2, -12.35}, {0.0004, 3, 0},       {0.00049, 3, 0},
-        {0.0005, 3, 0.001},   {-0.0005, 3, -0.001}, {0.00001, 4, 0},      {1.004999, 2, 1},
+        {2.5, 0, 3},
+        {-2.5, 0, -3},
+        {0.125, 2, 0.13},
+        {-0.125, 2, -0.13},
+        {1.005, 2, 1.01},
+        {2.675, 2, 2.68},
+        {12, 2, 12},
+        {12.344, 2, 12.34},
+        {12.345, 2, 12.35},
+        {-12.345, 2, -12.35},
+        {0.0004, 3, 0},
+        {0.00049, 3, 0},
+        {0.0005, 3, 0.001},
+        {-0.0005, 3, -0.001},
+        {0.00001, 4, 0},
+        {1.004999, 2, 1},
         // Within 0.00001 of the scaled half below it: rounded up by the nudge.
-        {1.004999995, 2, 1.01}, {0.1 + 0.2, 1, 0.3}, {123456.789, 0, 123457},
-        {0.28867513459481287, 4, 0.2887}, {1e-9, 3, 0},  {0.0, 2, 0},
+        {1.004999995, 2, 1.01},
+        {0.1 + 0.2, 1, 0.3},
+        {123456.789, 0, 123457},
+        {0.28867513459481287, 4, 0.2887},
+        {1e-9, 3, 0},
+        {0.0, 2, 0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(RoundDecimal(c.x, c.n), c.expected) << c.x << " to " << c.n;
@@ -36,6 +55,53 @@ TEST(RoundDecimal, ExactResultsAreTheNearestDouble) {
     EXPECT_EQ(RoundDecimal(0.3 * 3, 2), 0.9);
     EXPECT_EQ(RoundDecimal(24.5 * 0.3 * 2, 3), 14.7);
     EXPECT_EQ(RoundDecimal(1.3 * 29.4, 2), 38.22);
+}
+
+// The rule as written: the digit after the point in the 15-significant-digit text of
+// |x|·10^n + 0.00001 decides.
+double roundByText(double x, int n) {
+    double a = std::fabs(x);
+    if (a < 1.0 / std::pow(10.0, n + 1)) return 0.0;
+    double p = std::pow(10.0, n);
+    double v = a * p + 0.00001;
+    char buf[40];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
+    std::string_view text(buf, static_cast<std::size_t>(r.ptr - buf));
+    std::size_t dot = text.find('.');
+    double mag = v / p;
+    if (dot != std::string_view::npos && dot + 1 < text.size())
+        mag = (text[dot + 1] >= '5') ? std::trunc(v + 1) / p : std::trunc(v) / p;
+    return x < 0 ? -mag : mag;
+}
+
+TEST(RoundDecimal, SameAsTheTextRuleEverywhere) {
+    std::mt19937_64 gen(12345);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::uniform_int_distribution<int> decimals(0, 6), exponent(-6, 13);
+    int checked = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const int n = decimals(gen);
+        const double p = std::pow(10.0, n);
+        double x = unit(gen) * std::pow(10.0, exponent(gen));
+        switch (i % 4) {
+            case 1:  // just around a half of the last kept digit
+                x = (std::round(x * p) + 0.5) / p + (unit(gen) - 0.5) * 1e-9;
+                break;
+            case 2:  // on a kept value, give or take a few units in the last place
+                x = std::nextafter(std::round(x * p) / p, (i & 8) ? 0.0 : 1e300);
+                break;
+            case 3:  // decimal literals of few digits
+                x = std::round(x * 1000) / 1000 - 0.00001 / p;
+                break;
+            default:
+                break;
+        }
+        if (i & 1) x = -x;
+        if (!std::isfinite(x) || std::fabs(x) * p > 1e15) continue;
+        ++checked;
+        ASSERT_EQ(RoundDecimal(x, n), roundByText(x, n)) << x << " to " << n;
+    }
+    EXPECT_GT(checked, 150000);
 }
 
 TEST(RoundDecimal, NonFiniteIsAFault) {
