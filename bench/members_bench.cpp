@@ -1,10 +1,17 @@
 // Time of one section recalculation, as the results grid does it after the bars of a
-// face change: new diameter or spacing, then Calc.
+// face change: new diameter or spacing, then Calc; once on a bare section, once through
+// the result store of a whole run on the example design.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
+#include "calc/loads/calc_run.h"
 #include "calc/members/rc_section.h"
+#include "calc/members/section_table.h"
+#include "design/input_file.h"
 
 namespace {
 
@@ -39,6 +46,26 @@ void BM_CRcKukeiRecalc(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CRcKukeiRecalc)->Arg(1)->Arg(2);
+
+// The slab's lower face of the example design, its spacing changed back and forth.
+void BM_RecalculateSection(benchmark::State& state) {
+    const std::string path = std::string(NUVRA_SOURCE_DIR) + "/examples/sample.nvr";
+    nuvra::DesignData d;
+    if (!nuvra::LoadInputFile(d, path).ok) {
+        std::fprintf(stderr, "members_bench: cannot read %s\n", path.c_str());
+        std::exit(2);
+    }
+    nuvra::calc::ResultStore store;
+    nuvra::calc::RunCalculation(d, store);
+    const double spacings[] = {125, 150, 200, 250};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const nuvra::calc::CRcKukei& rc = nuvra::calc::RecalculateSection(
+            store, nuvra::calc::SectionId::SokoSita, 16, spacings[i++ & 3]);
+        benchmark::DoNotOptimize(rc.Ss());
+    }
+}
+BENCHMARK(BM_RecalculateSection);
 
 }  // namespace
 
