@@ -158,9 +158,11 @@ int cmdFigure(const std::vector<std::string>& args) {
                 return kExitFailed;
             }
         } else {
+            // The layout names its figure files by absolute paths, as the report does.
             std::error_code ec;
-            std::filesystem::create_directories(r.folder, ec);
-            for (const std::string& p : figures::ExportFigureFiles(layout, r.folder))
+            const std::string folder = std::filesystem::absolute(r.folder, ec).string();
+            std::filesystem::create_directories(folder, ec);
+            for (const std::string& p : figures::ExportFigureFiles(layout, folder))
                 std::printf("%s\n", p.c_str());
         }
     } catch (const report::ReportError& e) {

@@ -31,6 +31,9 @@ check "layout.txt written" test -f "$tmp/earth/layout.txt"
 check "layout points to figure-1.txt" grep -q "^$tmp/earth/figure-1.txt"$'\r$' "$tmp/earth/layout.txt"
 check "figure-2.txt ends with CR LF" test "$(tail -c 2 "$tmp/earth/figure-2.txt" | od -An -c | tr -d ' ')" = '\r\n'
 check "layout title is CP932" test "$(head -1 "$tmp/earth/layout.txt" | iconv -f CP932 -t UTF-8)" = $'荷重分布図\r'
+(cd "$tmp" && "$cli" figure shape "$sample" --files rel >/dev/null); rc=$?
+check "--files with a relative folder exits 0" test $rc -eq 0
+check "the layout names the copies by absolute paths" test "$(sed -n 3p "$tmp/rel/layout.txt")" = "$tmp/rel/figure-1.txt"$'\r'
 check "no temporary figure files are left" test -z "$(find "${TMPDIR:-/tmp}" -maxdepth 1 -newer "$tmp" -name 'nuvra-figure-*' 2>/dev/null)"
 
 for args in "" "shape" "shape $sample" "bogus $sample -o $tmp/x.svg" \
