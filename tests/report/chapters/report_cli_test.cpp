@@ -24,7 +24,8 @@ struct CliRun {
 // Runs nuvra-cli with the arguments; `err` keeps standard error instead of the output.
 CliRun cli(const std::string& args, bool err = false) {
     CliRun r;
-    std::string cmd = std::string(NUVRA_CLI) + " " + args + (err ? " 2>&1 >/dev/null" : " 2>/dev/null");
+    std::string cmd =
+        std::string(NUVRA_CLI) + " " + args + (err ? " 2>&1 >/dev/null" : " 2>/dev/null");
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return r;
     char buf[4096];
@@ -56,8 +57,9 @@ std::string asJoined(const std::string& bytes) {
     return out;
 }
 
-const char* const kFiles[] = {"01-conditions.prn", "02-external-forces.prn", "03-flotation.prn",
-                              "04-bearing.prn",    "05-wall.prn",            "06-slab.prn",
+const char* const kFiles[] = {"01-conditions.prn", "02-external-forces.prn",
+                              "03-flotation.prn",  "04-bearing.prn",
+                              "05-wall.prn",       "06-slab.prn",
                               "07-footing.prn",    "08-curtailment.prn"};
 
 class ReportCli : public testing::Test {
@@ -115,9 +117,11 @@ TEST_F(ReportCli, WithoutUpliftAndFootingsTheirChaptersAreLeftOut) {
 TEST_F(ReportCli, NumberingFromTheGivenSettingsFile) {
     DesignData d;
     nuvra::test::writeFile(dir.file("n.ini"), "[Chapter]\r\nMethod=1\r\nStyle1=1\r\nMargin1=2\r\n");
-    CliRun r = cli("report " + save(d, "d.nvr") + " -o '" + out() + "' --ini '" + dir.file("n.ini") + "'");
+    CliRun r =
+        cli("report " + save(d, "d.nvr") + " -o '" + out() + "' --ini '" + dir.file("n.ini") + "'");
     ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(readFile(out() + "/01-conditions.prn").rfind("  ?R11 " + *toCp932("設計条件"), 0), 0u);
+    EXPECT_EQ(readFile(out() + "/01-conditions.prn").rfind("  ?R11 " + *toCp932("設計条件"), 0),
+              0u);
     EXPECT_NE(readFile(out() + "/02-external-forces.prn").find("?R12 "), std::string::npos);
 }
 
@@ -126,8 +130,8 @@ TEST_F(ReportCli, ExitCodes) {
     const std::string good = save(d, "good.nvr");
     // Wrong arguments.
     for (const std::string& args :
-         {std::string("report"), "report " + good, "report " + good + " -o", "report " + good +
-          " -o x --chapters 0", "report " + good + " -o x --chapters 1,,2",
+         {std::string("report"), "report " + good, "report " + good + " -o",
+          "report " + good + " -o x --chapters 0", "report " + good + " -o x --chapters 1,,2",
           "report " + good + " -o x --chapters 9", "report " + good + " " + good + " -o x",
           "report " + good + " -o x --frob"})
         EXPECT_EQ(cli(args).status, 2) << args;

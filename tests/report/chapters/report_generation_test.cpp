@@ -7,6 +7,8 @@
 #include "chapter_rig.h"
 #include "common/cp932.h"
 #include "report/chapters/chapters.h"
+#include "report/report_error.h"
+#include "report/temp_file_registry.h"
 
 namespace nuvra::report::test {
 
@@ -189,6 +191,7 @@ TEST_F(GenerationTest, NoFileIsLeftWhenTheGenerationGoes) {
 }
 
 TEST_F(GenerationTest, KeptFilesUnderStableNames) {
+    nuvra::test::writeFile(dir.file("out/03-three.prn"), "left over from an earlier run");
     {
         ReportGeneration gen(options(true), StandardChapterRowsShape());
         ASSERT_TRUE(gen.Generate(design.d, design.r, NumberingSettings{}).Ok);
@@ -201,7 +204,21 @@ TEST_F(GenerationTest, KeptFilesUnderStableNames) {
                                         "05-five.prn", "06-six.prn", "07-seven.prn", "08-eight.prn",
                                         "combined.prn", "fig-001.fig"}));
     EXPECT_EQ(readFile(dir.file("out/01-one.prn")), "?R2one\r\n");
+    EXPECT_EQ(readFile(dir.file("out/03-three.prn")), "");  // no uplift: emptied, not kept
     EXPECT_NE(readFile(dir.file("out/combined.prn")).find("?R2five"), std::string::npos);
+}
+
+TEST(TempFileRegistryNamer, NamesFilesAndRefusesNamesWithFolders) {
+    TempDir dir;
+    TempFileRegistry files(dir.path());
+    files.SetNamer([](int i) { return i == 1 ? std::string("a.prn") : std::string("../b.prn"); });
+    EXPECT_EQ(files.Create(), dir.file("a.prn"));
+    EXPECT_THROW(files.Create(), ReportError);
+    EXPECT_EQ(files.Count(), 1);
+    files.SetNamer({});
+    EXPECT_NE(files.Create().find("/~MT"), std::string::npos);
+    files.DeleteAll();
+    EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 TEST_F(GenerationTest, AFolderThatCannotTakeFilesFailsEveryRow) {
