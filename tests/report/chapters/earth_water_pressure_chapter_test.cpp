@@ -191,11 +191,17 @@ TEST(WaterPressureChapter, GroundwaterAboveTheDesignSectionPrintsBothSides) {
     EXPECT_EQ(Tags(rig.Trace()), s.Tags());
 }
 
-TEST(WaterPressureChapter, FailsWithoutTheWallResults) {
+TEST(WaterPressureChapter, FailsWithoutTheWallResultsOrABlock) {
     Design d;  // not calculated
     ChapterRig rig;
     EXPECT_FALSE(rig.Run(WriteWaterPressureChapter, d));
     EXPECT_TRUE(rig.Trace().empty());
+
+    d.d.objInpJyoken.HW = 1.0;
+    d.Run();
+    ChapterRig noInner(MarkerTemplate({W3}));
+    EXPECT_FALSE(noInner.Run(WriteWaterPressureChapter, d));
+    EXPECT_EQ(Tags(noInner.Trace()), waterSide(W2, {15}).Tags());  // the outer side stays
 }
 
 }  // namespace

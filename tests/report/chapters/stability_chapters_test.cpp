@@ -158,11 +158,15 @@ TEST(BearingChapter, ReactionEqualToTheAllowableValuePasses) {
     }
 }
 
-TEST(BearingChapter, FailsWithoutResults) {
+TEST(BearingChapter, FailsWithoutResultsOrBlock) {
     Design d;
     d.d.objInpKiso.Siji = 1;
     ChapterRig rig;
     EXPECT_FALSE(rig.Run(WriteBearingChapter, d));
+    d.Run();
+    ChapterRig noBlock(MarkerTemplate({BR}));
+    EXPECT_FALSE(noBlock.Run(WriteBearingChapter, d));
+    EXPECT_TRUE(noBlock.Trace().empty());
 }
 
 }  // namespace
