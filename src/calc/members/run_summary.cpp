@@ -77,7 +77,8 @@ std::vector<std::string> SectionTableLines(const SectionTable& t) {
         std::string line = labels(MemberLabel(r.id), FaceLabel(r.id));
         if (!r.present) {
             const bool footing = r.id == SectionId::FootingSita || r.id == SectionId::FootingUe;
-            lines.push_back(line + "  " + (footing ? "（フーチングなし）" : kNotComputed));
+            lines.push_back(line + "  " +
+                            (footing && !t.footings ? "（フーチングなし）" : kNotComputed));
             continue;
         }
         line += padLeft(formatPicture(r.Md, "####0.00"), kForceWidth);
@@ -113,7 +114,7 @@ std::string RunSummary(const ResultStore& s, bool runOk) {
     bool anyOut = false, allChecked = true;
     for (const SectionRow& r : table.rows) {
         const bool footing = r.id == SectionId::FootingSita || r.id == SectionId::FootingUe;
-        if (!r.present && (!footing || s.blnFooting)) allChecked = false;
+        if (!r.present && (!footing || table.footings)) allChecked = false;
         anyOut = anyOut || (r.present && (r.outSc || r.outSs || r.outTc || r.outTo));
     }
     for (const std::string& line : SectionTableLines(table)) {

@@ -16,7 +16,8 @@ namespace nuvra::calc {
 int DisplayWidth(const std::string& utf8);
 
 /// The grid as text lines: a header, the six face rows and the allowables row. A stress
-/// whose verdict is "OUT" is followed by "*"; a face without a check says so.
+/// whose verdict is "OUT" is followed by "*"; a face without a check says why (no
+/// footings, or not computed).
 std::vector<std::string> SectionTableLines(const SectionTable& table);
 
 /// The whole summary of a run, lines ended by "\n". runOk is what the run returned.

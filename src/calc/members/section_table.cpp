@@ -68,6 +68,7 @@ const CRcKukei& RecalculateSection(ResultStore& store, SectionId id, double Dia,
 
 SectionTable BuildSectionTable(const ResultStore& store) {
     SectionTable t;
+    t.footings = store.blnFooting;
     for (SectionId id : kSectionIds) {
         SectionRow& r = t.rows[index(id)];
         r.id = id;

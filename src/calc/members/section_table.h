@@ -54,6 +54,7 @@ struct SectionRow {
 /// The grid: six face rows and the allowable stresses (those of the wall's outer face).
 struct SectionTable {
     std::array<SectionRow, 6> rows{};
+    bool footings = false;  ///< the channel has footings
     bool allowablesPresent = false;
     double Sca = 0, Ssa = 0, Tca = 0, Toa = 0;
 };

@@ -112,6 +112,7 @@ TEST(SectionTable, RowsAndAllowables) {
     EXPECT_EQ(outer.Ss, s.TateRc(1)->Ss());
     EXPECT_TRUE(outer.outSs);
     EXPECT_EQ(outer.outSc, s.TateRc(1)->HanteiSc() == "OUT");
+    EXPECT_FALSE(t.footings);
     EXPECT_FALSE(t.rows[4].present);
     EXPECT_FALSE(t.rows[5].present);
     EXPECT_TRUE(t.allowablesPresent);
@@ -157,6 +158,9 @@ TEST(RunSummary, TableLinesLineUp) {
               "    0.50 ");
     EXPECT_EQ(lines[2].find('*'), std::string::npos);
     EXPECT_EQ(lines[5], "フーチング  下側筋    （フーチングなし）");
+    // Footings that exist but were not reached are not "no footing".
+    t.footings = true;
+    EXPECT_EQ(SectionTableLines(t)[6], "フーチング  上側筋    （計算されていません）");
     EXPECT_EQ(lines[7],
               "許容値      許容値       -----     -----  -----   -----    8.00   180.00     0.42 "
               "    1.50 ");
