@@ -267,8 +267,10 @@ void MainWindowTest::refusedOrCancelledDialogChangesNothing() {
     QCOMPARE(loads, 2);
     QVERIFY(!w.document().design().objInpJyoken.InpFlg);
     QVERIFY(!w.document().IsModified());
-    // A button without a dialog opens nothing and changes nothing.
+    // Another dialog cancelled changes nothing either.
+    answerDialog(false);
     w.cmdMenu(MainWindow::InpMorido)->click();
+    QVERIFY(!w.document().design().objInpMorido.InpFlg);
     QVERIFY(!w.document().IsModified());
 }
 
