@@ -1,5 +1,6 @@
 #include "app/calculation_commands.h"
 
+#include "app/print_menu/menu_print_dialog.h"
 #include "calc/loads/calc_run.h"
 
 namespace nuvra::app {
@@ -22,10 +23,10 @@ bool CalculationCommands::showPrintMenu(const DesignData& design, QWidget* paren
 
 void installPrintMenu(CalculationCommands& commands, AppContext& context,
                       const DesignData& design) {
-    // The print menu sets commands.openPrintMenu here.
-    (void)commands;
-    (void)context;
-    (void)design;
+    commands.openPrintMenu = [&commands, &context, &design](QWidget* parent) {
+        frmMenuPrint menu(context, design, commands.results(), parent);
+        menu.showModal();
+    };
 }
 
 }  // namespace nuvra::app

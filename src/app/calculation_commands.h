@@ -36,8 +36,8 @@ class CalculationCommands {
 
 struct AppContext;
 
-/// Connects the print menu to the print command (the hook stays empty while the program
-/// has no print menu: the command then calculates and opens nothing).
+/// Connects the print menu to the print command: after a successful run the menu opens
+/// modally on the run's results.
 void installPrintMenu(CalculationCommands& commands, AppContext& context, const DesignData& design);
 
 }  // namespace nuvra::app

@@ -7,6 +7,7 @@
 #include "app/dialogs/inp_renban_dialog.h"
 #include "app/dialogs/inp_zairyo_dialog.h"
 #include "app/input_dialog.h"
+#include "app/results/inp_haikin_dialog.h"
 
 namespace nuvra::app {
 
@@ -40,7 +41,11 @@ void registerInputDialogs(InputDialogRegistry& registry, calc::ResultStore& resu
     registry.add(QStringLiteral("InpKaburi"), factoryOf<frmInpKaburi>());
     registry.add(QStringLiteral("InpZairyo"), factoryOf<frmInpZairyo>());
     registry.add(QStringLiteral("InpRenban"), factoryOf<frmInpRenban>());
-    (void)results;
+    registry.add(QStringLiteral("InpHaikin"),
+                 [&results](AppContext& context, DesignData& design, QWidget* parent) {
+                     return std::unique_ptr<InputDialog>(
+                         std::make_unique<frmInpHaikin>(context, design, results, parent));
+                 });
 }
 
 }  // namespace nuvra::app
