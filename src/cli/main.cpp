@@ -8,8 +8,8 @@
 
 #include "cli/calc_command.h"
 #include "cli/commands.h"
-#include "cli/report_command.h"
 #include "cli/figure_command.h"
+#include "cli/report_command.h"
 
 namespace {
 
@@ -21,8 +21,9 @@ void usage(std::FILE* to) {
         "  show FILE             list the six design records\n"
         "  calc FILE [--json]    run the design calculation; print the verdicts, or with\n"
         "                        --json the whole result store\n"
-        "  report FILE -o DIR [--chapters 1,2,5] [--ini FILE]\n"
-        "                        write the calculation report as print files into DIR\n"
+        "  report FILE (-o DIR | --pdf OUT.pdf) [--chapters 1,2,5] [--ini FILE]\n"
+        "                        write the calculation report as print files into DIR,\n"
+        "                        and/or render it to a PDF with the viewer\n"
         "  figure KIND FILE [--case N] [--side 0|1] (-o OUT.svg | --files DIR)\n"
         "                        draw a report figure (shape, block, earth, wall, water,\n"
         "                        steel) as SVG or as its layout and figure files\n",

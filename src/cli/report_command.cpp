@@ -1,5 +1,9 @@
 #include "cli/report_command.h"
 
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,13 +22,13 @@ constexpr int kExitChapterFailed = 1;
 constexpr int kExitFailure = 2;
 
 constexpr const char* kUsage =
-    "usage: nuvra-cli report FILE -o DIR [--chapters 1,2,5] [--ini FILE]\n"
+    "usage: nuvra-cli report FILE (-o DIR | --pdf OUT.pdf | both) [--chapters 1,2,5] [--ini FILE]\n"
     "       chapters by file number: 1 設計条件, 2 外力の計算, 3 浮上に対する検討,\n"
     "       4 基礎地盤支持力の検討, 5 たて壁の設計, 6 底版の設計, 7 フーチングの設計,\n"
     "       8 たて壁鉄筋の段落としの検討";
 
 struct Request {
-    std::string file, folder, ini;
+    std::string file, folder, ini, pdf;
     std::vector<int> chapters;  // 0-based rows; empty: the default choice
     bool chaptersGiven = false;
 };
@@ -54,6 +58,9 @@ bool parse(const std::vector<std::string>& args, Request& r) {
         if (a == "-o") {
             if (!hasValue || !r.folder.empty()) return false;
             r.folder = args[++i];
+        } else if (a == "--pdf") {
+            if (!hasValue || !r.pdf.empty()) return false;
+            r.pdf = args[++i];
         } else if (a == "--ini") {
             if (!hasValue || !r.ini.empty()) return false;
             r.ini = args[++i];
@@ -67,7 +74,7 @@ bool parse(const std::vector<std::string>& args, Request& r) {
             ++files;
         }
     }
-    return files == 1 && !r.folder.empty();
+    return files == 1 && (!r.folder.empty() || !r.pdf.empty());
 }
 
 // The folder of this program, which holds the template and the style files.
@@ -75,6 +82,57 @@ std::string programFolder() {
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string(".") : exe.parent_path().string();
+}
+
+// A folder for the print files of a PDF-only run, removed with the object.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::error_code ec;
+        std::string tmpl =
+            std::filesystem::temp_directory_path(ec).string() + "/nuvra-report-XXXXXX";
+        if (::mkdtemp(tmpl.data())) path_ = tmpl;
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+    }
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+extern "C" char** environ;
+
+// Renders the combined print file with the viewer beside this program
+// ("ospex --pdf OUT FILE"), started with an argument vector and waited for.
+int renderPdf(const std::string& combined, const std::string& pdf) {
+    const std::string viewer = programFolder() + "/ospex";
+    std::error_code ec;
+    if (!std::filesystem::exists(viewer, ec)) {
+        printError("PDF を作成するビューア (" + viewer + ") が見つかりません。");
+        return kExitFailure;
+    }
+    std::vector<std::string> argv = {viewer, "--pdf", pdf, combined};
+    std::vector<char*> cargv;
+    for (std::string& a : argv)
+        cargv.push_back(a.data());
+    cargv.push_back(nullptr);
+    pid_t pid;
+    if (::posix_spawn(&pid, viewer.c_str(), nullptr, nullptr, cargv.data(), environ) != 0) {
+        printError("PDF を作成するビューアを起動できませんでした。");
+        return kExitFailure;
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) return kExitFailure;
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        printError("PDF を作成できませんでした。");
+        return kExitFailure;
+    }
+    return kExitOk;
 }
 
 }  // namespace
@@ -99,6 +157,15 @@ int cmdReport(const std::vector<std::string>& args) {
         return kExitFailure;
     }
     // Print and layout files name the files they refer to by their full paths.
+    // A PDF-only run writes them into a scratch folder that goes with it.
+    ScratchFolder scratch;
+    if (r.folder.empty()) {
+        if (scratch.path().empty()) {
+            printError("作業用フォルダを作成できませんでした。");
+            return kExitFailure;
+        }
+        r.folder = scratch.path();
+    }
     std::error_code ec;
     std::filesystem::create_directories(r.folder, ec);
     std::filesystem::path folder = std::filesystem::weakly_canonical(r.folder, ec);
@@ -115,6 +182,16 @@ int cmdReport(const std::vector<std::string>& args) {
 
     const std::vector<int> chosen = r.chaptersGiven ? r.chapters : gen.DefaultChoice();
     const std::string combined = gen.Combine(chosen);
+    if (!r.pdf.empty()) {
+        if (combined.empty()) {
+            printError("印刷項目はひとつ以上選択して下さい。");
+            return kExitFailure;
+        }
+        if (!result.Ok) std::fprintf(stderr, "%s\n", result.Message.c_str());
+        const int rendered = renderPdf(combined, r.pdf);
+        if (rendered != kExitOk) return rendered;
+        return result.Ok ? kExitOk : kExitChapterFailed;
+    }
     for (int i = 0; i < gen.RowCount(); ++i)
         if (!gen.ChapterFile(i).empty()) std::printf("%s\n", gen.ChapterFile(i).c_str());
     for (int i = 1; i <= gen.Figures().FigureFileCount(); ++i)
