@@ -1,9 +1,11 @@
-// nuvra-screenshots OUTDIR: writes PNGs of the main window and of every input dialog
-// for the documentation. Runs
-// on the offscreen platform with a settings file of its own, so that nothing of the
+// nuvra-screenshots OUTDIR: writes PNGs of the main window, of every input dialog, and of
+// the results dialog and the print menu on the example design, for the documentation.
+// Runs on the offscreen platform with a settings file of its own, so that nothing of the
 // installation is touched; message boxes and system dialogs are answered with Cancel.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -21,7 +23,10 @@
 #include "app/input_dialog.h"
 #include "app/main_window.h"
 #include "app/message_service.h"
+#include "app/print_menu/menu_print_dialog.h"
+#include "app/results/results_grid.h"
 #include "app/system_dialogs.h"
+#include "design/input_file.h"
 
 namespace {
 
@@ -92,6 +97,37 @@ bool shootDialog(MainWindow& window, AppContext& context, const QString& tag, co
 
 void clickOption(QWidget* dialog, const char* name) {
     if (auto* b = dialog->findChild<QRadioButton*>(QString::fromUtf8(name))) b->click();
+}
+
+// The template and style files that the build installs beside the programs (bin/, next
+// to this tool's tools/), copied into the throw-away application folder.
+bool installDataFiles(const QString& appFolder) {
+    const QString bin = QApplication::applicationDirPath() + QStringLiteral("/../bin/");
+    bool ok = true;
+    for (const char* name : {"Nuvra.FMT", "LINE_PRN.DEF", "STR_PRN.DEF"})
+        ok = QFile::copy(bin + QLatin1String(name),
+                         appFolder + QLatin1Char('/') + QLatin1String(name)) &&
+             ok;
+    if (!ok)
+        std::fprintf(stderr, "nuvra-screenshots: data files not found in %s\n", qPrintable(bin));
+    return ok;
+}
+
+// The print menu as it opens on the window's last calculation, with the chosen boxes.
+bool shootPrintMenu(MainWindow& window, AppContext& context, const QString& dir, const char* name,
+                    const QString& chosen) {
+    frmMenuPrint menu(context, window.document().design(), window.calculation().results(), &window);
+    bool ok = false;
+    QTimer::singleShot(0, [&] {
+        for (int i = 0; i < frmMenuPrint::kItems; ++i)
+            menu.chkPrintItem(i)->setChecked(chosen[i] == QLatin1Char('1') &&
+                                             menu.chkPrintItem(i)->isEnabled());
+        QApplication::processEvents();
+        ok = save(framed(menu), dir, name);
+        menu.reject();
+    });
+    menu.showModal();
+    return ok;
 }
 
 }  // namespace
@@ -185,6 +221,38 @@ int main(int argc, char** argv) {
             ok = shootDialog(window, context, QString::fromUtf8(shot.tag), outDir, shot.file,
                              shot.prepare) &&
                  ok;
+
+        // The results dialog and the print menu on the example design.
+        ok = installDataFiles(appFolder.path()) && ok;
+        if (!nuvra::LoadInputFile(d, NUVRA_EXAMPLES_DIR "/sample.nvr").ok) {
+            std::fprintf(stderr, "nuvra-screenshots: cannot read the example design\n");
+            ok = false;
+        } else if (!window.calculation().runCalculation(d)) {
+            std::fprintf(stderr, "nuvra-screenshots: the example design does not calculate\n");
+            ok = false;
+        } else {
+            const QString tag = QStringLiteral("InpHaikin");
+            ok = shootDialog(window, context, tag, outDir, "dialog-haikin.png") && ok;
+            // A slab spacing changed, and a wall diameter that no bar has.
+            ok = shootDialog(window, context, tag, outDir, "dialog-haikin-changed.png",
+                             [](QWidget* w) {
+                                 auto* grid = w->findChild<ResultsGrid*>("vaSpread1");
+                                 grid->cell(3, ResultsGrid::Ctc)->setText(QStringLiteral("150"));
+                                 grid->cell(2, ResultsGrid::Dia)->setText(QStringLiteral("20"));
+                                 grid->setCurrentValueCell(2, ResultsGrid::Dia);
+                             }) &&
+                 ok;
+            ok = window.calculation().runCalculation(d) && ok;
+            ok = shootPrintMenu(window, context, outDir, "print-menu.png",
+                                QStringLiteral("10001000")) &&
+                 ok;
+            // A channel without footings or uplift: those two chapters cannot be chosen.
+            d = nuvra::DesignData{};
+            ok = window.calculation().runCalculation(d) && ok;
+            ok = shootPrintMenu(window, context, outDir, "print-menu-no-footings.png",
+                                QStringLiteral("11111111")) &&
+                 ok;
+        }
         window.hide();
     }
     {
