@@ -64,17 +64,26 @@ QStringList snapshot(const G& g) {
     return all;
 }
 
-/// Types into an input cell through its editor, as a user would, and confirms.
-void typeInto(G& g, int row, int column, const QString& typed) {
+/// Types into an input cell through its editor, as a user would, and confirms. F2 opens
+/// the editor on the cell's value, which is then cleared; otherwise the first key opens it
+/// and replaces the value.
+void typeInto(G& g, int row, int column, const QString& typed, bool f2 = true) {
     g.setCurrentValueCell(row, column);
     g.setFocus();
-    QTest::keyClick(&g, Qt::Key_F2);
-    auto* editor = qobject_cast<QSpinBox*>(g.indexWidget(g.currentIndex()));
-    QVERIFY(editor);
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClicks(editor, typed);
-    QTest::keyClick(editor, Qt::Key_Return);
+    if (f2) {
+        QTest::keyClick(&g, Qt::Key_F2);
+        auto* editor = qobject_cast<QSpinBox*>(g.indexWidget(g.currentIndex()));
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, typed);
+    } else {
+        QTest::keyClick(&g, typed[0].toLatin1());
+        auto* editor = qobject_cast<QSpinBox*>(g.indexWidget(g.currentIndex()));
+        QVERIFY(editor);
+        QTest::keyClicks(editor, typed.mid(1));
+    }
+    QTest::keyClick(g.indexWidget(g.currentIndex()), Qt::Key_Return);
     QTest::qWait(10);  // the grid takes the entry once the editor has closed
 }
 
@@ -185,13 +194,14 @@ void InpHaikinDialogTest::colouringOnOpeningAndAfterFirstChange() {
 }
 
 void InpHaikinDialogTest::changedSpacingRecalculatesOnlyItsRow_data() {
-    QTest::addColumn<bool>("typed");
-    QTest::newRow("cell text set") << false;
-    QTest::newRow("typed into the editor") << true;
+    QTest::addColumn<int>("entry");  // 0 cell text set, 1 typed after F2, 2 typed over
+    QTest::newRow("cell text set") << 0;
+    QTest::newRow("typed after F2") << 1;
+    QTest::newRow("typed over the value") << 2;
 }
 
 void InpHaikinDialogTest::changedSpacingRecalculatesOnlyItsRow() {
-    QFETCH(bool, typed);
+    QFETCH(int, entry);
     Run r;
     const double fs = r.store.objUkiagari->Fs();
     const CRcKukei before = r.face(3);
@@ -209,10 +219,10 @@ void InpHaikinDialogTest::changedSpacingRecalculatesOnlyItsRow() {
         [&] {
             G& g = *dlg.vaSpread1();
             opened = snapshot(g);
-            if (typed)
-                typeInto(g, 3, G::Ctc, QStringLiteral("150"));
-            else
+            if (entry == 0)
                 g.cell(3, G::Ctc)->setText(QStringLiteral("150"));
+            else
+                typeInto(g, 3, G::Ctc, QStringLiteral("150"), entry == 1);
             changed = snapshot(g);
         },
         false);
