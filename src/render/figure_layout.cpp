@@ -27,7 +27,59 @@ bool twoNumbers(std::string_view line, double& a, double& b) {
     return true;
 }
 
+// Overdraw up to this much is left as it is: thin lines and rounding.
+constexpr double kFitToleranceMm = 0.5;
+
+// The scale about the area's centre and the shift that bring [lo, hi] into [0, size].
+double axisShift(double lo, double hi, double size, double scale) {
+    const double centre = size / 2.0;
+    double a = centre + (lo - centre) * scale;
+    double b = centre + (hi - centre) * scale;
+    double shift = centre * (1.0 - scale);
+    if (a < 0.0)
+        shift -= a;
+    else if (b > size)
+        shift -= b - size;
+    return shift;
+}
+
 }  // namespace
+
+AreaFit fitIntoArea(const FigureLayout& layout,
+                    const std::vector<std::optional<DrawingExtent>>& drawings) {
+    AreaFit fit;
+    const double w = layout.width, h = layout.height;
+    if (!(w > 0.0) || !(h > 0.0)) return fit;
+    bool any = false;
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    const std::size_t n = std::min(drawings.size(), layout.figures.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!drawings[i]) continue;
+        const DrawingExtent& e = *drawings[i];
+        const SubFigureRef& f = layout.figures[i];
+        double a0 = e.minX + f.offsetX, a1 = e.maxX + f.offsetX;
+        double b0 = e.minY + f.offsetY, b1 = e.maxY + f.offsetY;
+        if (!std::isfinite(a0) || !std::isfinite(a1) || !std::isfinite(b0) || !std::isfinite(b1))
+            continue;
+        if (!any) {
+            x0 = a0, x1 = a1, y0 = b0, y1 = b1;
+            any = true;
+        } else {
+            x0 = std::min(x0, a0), x1 = std::max(x1, a1);
+            y0 = std::min(y0, b0), y1 = std::max(y1, b1);
+        }
+    }
+    if (!any) return fit;
+    const double t = kFitToleranceMm;
+    if (x0 >= -t && x1 <= w + t && y0 >= -t && y1 <= h + t) return fit;
+    double scale = 1.0;
+    if (x1 - x0 > w) scale = std::min(scale, w / (x1 - x0));
+    if (y1 - y0 > h) scale = std::min(scale, h / (y1 - y0));
+    fit.scale = scale;
+    fit.shiftX = axisShift(x0, x1, w, scale);
+    fit.shiftY = axisShift(y0, y1, h, scale);
+    return fit;
+}
 
 std::string folderOf(const std::string& path) {
     auto slash = path.find_last_of('/');

@@ -10,6 +10,7 @@
 // Numbers are separated by blanks.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,25 @@ struct FigureLayout {
     double width = 0, height = 0;
     std::vector<SubFigureRef> figures;
 };
+
+/// The drawn extent of one figure file, in its own coordinates (mm, y upward).
+struct DrawingExtent {
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+};
+
+/// Where a layout's figures are drawn in its area: an area coordinate a (the figure's
+/// coordinate plus its offset) is drawn at a * scale + shift.
+struct AreaFit {
+    double scale = 1.0, shiftX = 0.0, shiftY = 0.0;
+};
+
+/// A layout whose figures, placed by their offsets, run past its area (a section with
+/// tall dimension rows, say) is shrunk about the area's centre and moved back inside,
+/// so that nothing is cut at the area's edge; one that fits is drawn as placed.
+/// `drawings` holds the extent of each figure that can be drawn, paired with its entry
+/// of layout.figures by index; std::nullopt for one that cannot.
+AreaFit fitIntoArea(const FigureLayout& layout,
+                    const std::vector<std::optional<DrawingExtent>>& drawings);
 
 /// Parses a layout file given as its CP932 bytes; relative figure paths are taken from
 /// `baseFolder`. On a malformed file returns false with the reason in `error`.

@@ -6,6 +6,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "render/figure_file.h"
 #include "render/figure_layout.h"
@@ -95,6 +96,13 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
     }
     const FigureLayout& layout = loaded->layout;
     const double s = box.scale;
+    std::vector<std::optional<DrawingExtent>> drawings(layout.figures.size());
+    for (std::size_t i = 0; i < layout.figures.size() && i < loaded->files.size(); ++i) {
+        if (!loaded->errors[i].empty()) continue;
+        const FigureFile& f = loaded->files[i];
+        drawings[i] = DrawingExtent{f.minX, f.minY, f.maxX, f.maxY};
+    }
+    const AreaFit fit = fitIntoArea(layout, drawings);
     for (std::size_t i = 0; i < layout.figures.size(); ++i) {
         const SubFigureRef& sub = layout.figures[i];
         const std::string& error = loaded->errors[i];
@@ -114,17 +122,20 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
             report(error);
             continue;
         }
-        paintFigure(p, loaded->files[i], box, sub.offsetX, sub.offsetY, dev);
+        paintFigure(p, loaded->files[i], box, sub.offsetX, sub.offsetY, fit, dev);
     }
 }
 
 void FigurePainter::paintFigure(QPainter& p, const FigureFile& f, const FigureBox& box, double offX,
-                                double offY, const DeviceMap& dev) {
-    const double s = box.scale;
+                                double offY, const AreaFit& fit, const DeviceMap& dev) {
+    // A figure shrunk to its area draws its texts and circles smaller alike.
+    const double s = box.scale * fit.scale;
     const double u = dev.unitsPerMm;
-    // Figure coordinates (mm, y up) -> paper -> device.
+    // Figure coordinates (mm, y up) -> area -> paper -> device.
     auto at = [&](double x, double y) {
-        return dev.map(box.x + (x + offX) * s, box.y + box.height - (y + offY) * s);
+        double ax = (x + offX) * fit.scale + fit.shiftX;
+        double ay = (y + offY) * fit.scale + fit.shiftY;
+        return dev.map(box.x + ax * box.scale, box.y + box.height - ay * box.scale);
     };
     auto pt = [&](int n) { return at(f.point(n).x, f.point(n).y); };
 

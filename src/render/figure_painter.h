@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "render/figure_layout.h"
 #include "render/report_document.h"
 
 class QPainter;
@@ -39,7 +40,7 @@ class FigurePainter {
 
   private:
     void paintFigure(QPainter& p, const FigureFile& f, const FigureBox& box, double offX,
-                     double offY, const DeviceMap& dev);
+                     double offY, const AreaFit& fit, const DeviceMap& dev);
 
     const StyleTables& styles_;
     ReportFont& font_;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 #include "sample_files.h"
 #include "test_util.h"
 
@@ -68,6 +72,91 @@ TEST(FigureLayoutReader, ReadsTheSampleLayouts) {
     EXPECT_EQ(l.figures[1].path, dir.file("diagram.fig"));
     EXPECT_FALSE(readFigureLayout(dir.file("nothing.lay"), l, error));
     EXPECT_NE(error.find("nothing.lay"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace nuvra::render
+
+namespace nuvra::render {
+namespace {
+
+FigureLayout area(double w, double h, std::initializer_list<std::pair<double, double>> offsets) {
+    FigureLayout l;
+    l.width = w;
+    l.height = h;
+    for (auto [x, y] : offsets)
+        l.figures.push_back(SubFigureRef{"f", x, y});
+    return l;
+}
+
+// Where an area coordinate lands after the fit.
+double onX(const AreaFit& f, double a) {
+    return a * f.scale + f.shiftX;
+}
+double onY(const AreaFit& f, double a) {
+    return a * f.scale + f.shiftY;
+}
+
+TEST(FigureAreaFit, AFigureThatFitsIsDrawnAsPlaced) {
+    const std::pair<FigureLayout, std::vector<std::optional<DrawingExtent>>> cases[] = {
+        {area(150, 120, {{75, 23.5}}), {DrawingExtent{-75, -23.5, 75, 73.54}}},
+        // half a millimetre of overdraw is left alone
+        {area(150, 120, {{75, 0}}), {DrawingExtent{-75, -0.4, 75.4, 120.5}}},
+        {area(150, 120, {{0, 0}}), {std::nullopt}},  // nothing drawable
+        {area(130, 60, {{45, 5}, {45, 5}}),
+         {DrawingExtent{-45, -5, 0, 55}, DrawingExtent{0, -5, 85, 55}}},
+    };
+    for (const auto& [layout, drawings] : cases) {
+        AreaFit f = fitIntoArea(layout, drawings);
+        EXPECT_DOUBLE_EQ(f.scale, 1.0);
+        EXPECT_DOUBLE_EQ(f.shiftX, 0.0);
+        EXPECT_DOUBLE_EQ(f.shiftY, 0.0);
+    }
+}
+
+TEST(FigureAreaFit, AFigureRunningPastItsAreaIsShrunkIntoIt) {
+    struct Case {
+        FigureLayout layout;
+        std::vector<std::optional<DrawingExtent>> drawings;
+        double scale;
+    };
+    const Case cases[] = {
+        // a section figure 124.54 mm tall, centred on a 120 mm area
+        {area(150, 120, {{75, 21.23}}), {DrawingExtent{-75, -23.5, 75, 101.04}}, 120 / 124.54},
+        // too wide and placed against the left edge
+        {area(100, 60, {{0, 0}}), {DrawingExtent{-10, 0, 190, 50}}, 0.5},
+        // the right size, but moved past the top: shifted down only
+        {area(100, 60, {{0, 10}}), {DrawingExtent{0, 0, 100, 60}}, 1.0},
+        // two figures side by side, the second one overflowing; an unreadable one ignored
+        {area(130, 60, {{45, 0}, {45, 0}, {0, 0}}),
+         {DrawingExtent{-45, 0, 0, 60}, DrawingExtent{0, 0, 110, 60}, std::nullopt},
+         130.0 / 155.0},
+    };
+    for (const Case& c : cases) {
+        AreaFit f = fitIntoArea(c.layout, c.drawings);
+        EXPECT_NEAR(f.scale, c.scale, 1e-12);
+        // Every drawn corner lands inside the area, and an axis that was too long
+        // now fills it.
+        double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+        for (std::size_t i = 0; i < c.drawings.size(); ++i) {
+            if (!c.drawings[i]) continue;
+            const auto& e = *c.drawings[i];
+            const auto& s = c.layout.figures[i];
+            x0 = std::min(x0, onX(f, e.minX + s.offsetX));
+            x1 = std::max(x1, onX(f, e.maxX + s.offsetX));
+            y0 = std::min(y0, onY(f, e.minY + s.offsetY));
+            y1 = std::max(y1, onY(f, e.maxY + s.offsetY));
+        }
+        EXPECT_GE(x0, -1e-9);
+        EXPECT_LE(x1, c.layout.width + 1e-9);
+        EXPECT_GE(y0, -1e-9);
+        EXPECT_LE(y1, c.layout.height + 1e-9);
+        EXPECT_TRUE(std::abs(x1 - x0 - c.layout.width) < 1e-9 ||
+                    std::abs(y1 - y0 - c.layout.height) < 1e-9);
+    }
+    // Shrinking keeps the drawing centred on the axis that had room.
+    AreaFit f = fitIntoArea(area(150, 120, {{75, 21.23}}), {DrawingExtent{-75, -23.5, 75, 101.04}});
+    EXPECT_NEAR(onX(f, 0) + onX(f, 150), 150.0, 1e-9);
 }
 
 }  // namespace
