@@ -55,7 +55,12 @@ void PrintChunkedTable(ReportWriter& w, int rows, const TableLines& t) {
     const int left = w.LinesLeft();
     const int following = w.LinesPerPage - t.FollowPageMargin;
     t.Header();
-    if (rows <= 0) return;
+    if (rows <= 0) {
+        // Close the head so that an empty table (no water inside the channel, say)
+        // stands as a ruled box with its zero totals, not as an open frame.
+        t.ClosingFinal();
+        return;
+    }
     int done = 0;
     int chunk = rows <= left + 2 ? rows : std::max(left, 0);
     for (;;) {
@@ -77,8 +82,7 @@ void PrintUnsplitTable(ReportWriter& w, int rows, const TableLines& t) {
     checkRows(rows);
     const int left = w.LinesLeft();
     t.Header();
-    if (rows <= 0) return;
-    if (left + 2 < rows) w.PrintPageBreak();
+    if (rows > 0 && left + 2 < rows) w.PrintPageBreak();
     printRows(t, 1, rows);
     t.ClosingFinal();
 }
