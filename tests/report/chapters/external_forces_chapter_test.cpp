@@ -100,7 +100,7 @@ TEST(ExternalForcesChapter, FootingsAddTheBackfillRows) {
     auto rows = LinesTagged(trace, "外力の計算_1:10");
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows[0].values,
-              (std::vector<std::string>{"①", "0.300", "2.000", "2", "1.200", "24.5", "29.40"}));
+              (std::vector<std::string>{"①", "0.300", "2.000", "2", "1.20", "24.5", "29.40"}));
     auto totals = LinesTagged(trace, "外力の計算_1:15");
     ASSERT_EQ(totals.size(), 2u);
     const auto* sum = d.r.objWeight(1)->Weight().Item(calc::kWeightSumTitle);
