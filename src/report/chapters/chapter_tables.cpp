@@ -55,12 +55,7 @@ void PrintChunkedTable(ReportWriter& w, int rows, const TableLines& t) {
     const int left = w.LinesLeft();
     const int following = w.LinesPerPage - t.FollowPageMargin;
     t.Header();
-    if (rows <= 0) {
-        // Close the head so that an empty table (no water inside the channel, say)
-        // stands as a ruled box with its zero totals, not as an open frame.
-        t.ClosingFinal();
-        return;
-    }
+    if (rows <= 0) return;
     int done = 0;
     int chunk = rows <= left + 2 ? rows : std::max(left, 0);
     for (;;) {
@@ -82,7 +77,8 @@ void PrintUnsplitTable(ReportWriter& w, int rows, const TableLines& t) {
     checkRows(rows);
     const int left = w.LinesLeft();
     t.Header();
-    if (rows > 0 && left + 2 < rows) w.PrintPageBreak();
+    if (rows <= 0) return;
+    if (left + 2 < rows) w.PrintPageBreak();
     printRows(t, 1, rows);
     t.ClosingFinal();
 }

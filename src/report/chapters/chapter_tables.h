@@ -40,8 +40,7 @@ struct TableLines {
 /// chunk, after a new page and the header again, likewise with the lines of a page less
 /// FollowPageMargin. Rows of a chunk are parted by the separator; a chunk ends with the
 /// continued closing, the last one with the final closing. A table without rows prints
-/// its header and the final closing, so that it stands closed with its zero totals.
-/// More than 20 rows throw ReportError.
+/// its header only. More than 20 rows throw ReportError.
 void PrintChunkedTable(ReportWriter& w, int rows, const TableLines& t);
 
 /// The same table in one piece: when its rows do not fit (two lines of slack), a page
