@@ -1,6 +1,7 @@
 // The report template file (Nuvra.FMT): blocks read by name, and their lines printed with
 // numbers and texts filled in. A block either fails with a ReportError or gives lines
-// that fill to valid CP932 of exactly the template's byte length.
+// that fill to valid CP932 of exactly the template's byte length, and the print file
+// keeps its lines: CR LF line ends, page breaks only between lines.
 //
 // Input: the first bytes choose the block capacity and the field values, the rest is the
 // template file. The blocks tried are the file's first line and every line after "End".
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "common/file_util.h"
 #include "fuzz_util.h"
 #include "report/field_fill.h"
 #include "report/field_values.h"
@@ -61,7 +63,10 @@ const char* const kTexts[] = {"",
                               "         ",
                               "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz",
                               "\\",
-                              "≒∵∫"};
+                              "≒∵∫",
+                              "ab\r\ncd",
+                              "\f",
+                              "\x01x"};
 
 std::vector<std::string> blockNames(const std::string& file) {
     std::vector<std::string> names;
@@ -90,8 +95,23 @@ void checkFill(const std::string& text, const FieldValues& v) {
     if (!tmpl) nuvra::fuzz::Fail("a template line outside CP932 was filled", text);
     if (line.size() != tmpl->size()) nuvra::fuzz::Fail("a filled line changed its length", text);
     if (!nuvra::fromCp932(line)) nuvra::fuzz::Fail("a filled line is not CP932", text);
-    if (line.find_first_of("\r\n\f") != std::string::npos)
-        nuvra::fuzz::Fail("a filled line holds a line end", text);
+}
+
+// The print file: CP932 lines ended by CR LF, form feeds only where a line starts, no
+// other control bytes.
+void checkPrintFile(const std::string& bytes) {
+    if (!nuvra::fromCp932(bytes)) nuvra::fuzz::Fail("the print file is not CP932");
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        const bool lineStart = i == 0 || bytes[i - 1] == '\n' || bytes[i - 1] == '\f';
+        if (c == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))
+            nuvra::fuzz::Fail("the print file holds a bare CR");
+        if (c == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            nuvra::fuzz::Fail("the print file holds a bare LF");
+        if (c == '\f' && !lineStart) nuvra::fuzz::Fail("a page break inside a printed line");
+        if ((c < 0x20 && c != '\r' && c != '\n' && c != '\f') || c == 0x7F)
+            nuvra::fuzz::Fail("a control byte in the print file");
+    }
 }
 
 }  // namespace
@@ -119,7 +139,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     numbering.Style = {0, 1, 2, 6, 8, 0};
     numbering.Margin = {0, 0, 2, 4, 6, 0};
     writer.StartGeneration(numbering);
-    writer.SetCurrentPrintFile(nuvra::fuzz::WriteScratchFile("chapter.prn", {}));
+    const std::string printFile = nuvra::fuzz::WriteScratchFile("chapter.prn", {});
+    writer.SetCurrentPrintFile(printFile);
 
     for (const std::string& name : blockNames(file)) {
         writer.RunChapter([&](nuvra::report::ReportWriter& w) {
@@ -135,5 +156,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             w.NewPageIfNeeded(10, 1);
         });
     }
+    std::string printed;
+    nuvra::readWholeFile(printFile, printed);
+    checkPrintFile(printed);
     return 0;
 }

@@ -23,6 +23,16 @@ std::string toBytes(std::string_view utf8, const char* what) {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
+// A control byte inside a line would end the line or the page early (CR, LF, form feed)
+// or make the viewer refuse the whole file (NUL); it can come from a damaged template
+// or a title read from a file. CP932 never uses these bytes inside a double-byte
+// character, so each becomes a blank and the line keeps its columns.
+std::string printable(std::string bytes) {
+    for (char& c : bytes)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    return bytes;
+}
+
 // A margin in blanks; held to 0-255 whatever the numbering state holds.
 std::string marginBlanks(std::int32_t n) {
     return std::string(static_cast<std::size_t>(std::clamp(n, 0, 255)), ' ');
@@ -131,7 +141,7 @@ void ReportWriter::PrintLinePrefix(int level) {
 }
 
 void ReportWriter::PrintFixedLine(int level, std::string_view text) {
-    std::string bytes = toBytes(text, "a template line");
+    std::string bytes = printable(toBytes(text, "a template line"));
     PrintLinePrefix(level);
     writeBytes(bytes);
     writeBytes(kLineEnd);
@@ -143,7 +153,7 @@ void ReportWriter::PrintFixedLine(const FormatBlock& block, int line) {
 
 void ReportWriter::PrintFormatLine(int level, std::string_view templateText,
                                    const FieldValues& values) {
-    std::string bytes = FillTemplate(templateText, values.Numbers(), values.Texts());
+    std::string bytes = printable(FillTemplate(templateText, values.Numbers(), values.Texts()));
     PrintLinePrefix(level);
     writeBytes(bytes);
     writeBytes(kLineEnd);
