@@ -80,6 +80,15 @@ bool storableText(const std::string& s) {
     return true;
 }
 
+// The allowable bond stress is written without quotes, so it must read back as one item:
+// not empty (an empty line is skipped and every later item would shift by one), no
+// blanks at its ends (trimmed), no comma, quote or line break.
+bool storableBareText(const std::string& s) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    return !s.empty() && !blank(s.front()) && !blank(s.back()) && storableText(s) &&
+           s.find(',') == std::string::npos;
+}
+
 // A number item: optional sign, digits with an optional point (at least one digit),
 // optional exponent. No "NaN", "Inf", hexadecimal or empty items.
 bool isNumberText(const std::string& s) {
@@ -211,7 +220,7 @@ FileResult encodeInputFile(const DesignData& design, std::string& bytes) {
     const std::string& title = d.objInpJyoken.Title;
     if (!storableText(title))
         return fail(kErrUnstorableChar, "the title holds a double quote or a line break");
-    if (!storableText(d.objInpZairyo.Toa) || d.objInpZairyo.Toa.find(',') != std::string::npos)
+    if (!storableBareText(d.objInpZairyo.Toa))
         return fail(kErrUnstorableChar, "the allowable bond stress text cannot be stored");
     std::string text;
     text.reserve(1024);
