@@ -1,7 +1,8 @@
-// PDF export and pagination of a multi-page print file.
+// PDF export and pagination of a multi-page print file, and PDF export of the whole
+// report of the example design.
 //
-// The print file is made here: per page a chapter heading, a table of 60 rows of
-// numbers with Japanese names, and on every fifth page a figure of 200 segments,
+// The synthetic print file is made here: per page a chapter heading, a table of 60 rows
+// of numbers with Japanese names, and on every fifth page a figure of 200 segments,
 // arrows and texts. Needs the report font (IPAGothic); runs on the offscreen platform.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -11,10 +12,13 @@
 #include <fstream>
 #include <string>
 
+#include "calc/loads/calc_run.h"
 #include "common/cp932.h"
+#include "design/input_file.h"
 #include "render/headless_gui.h"
 #include "render/pdf_export.h"
 #include "render/report_document.h"
+#include "report/report_generation.h"
 
 namespace {
 
@@ -102,6 +106,47 @@ void BM_PaginatePrintFile(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_PaginatePrintFile)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The combined report of the bundled example design (every chapter with its figures),
+// generated once, exported per iteration.
+void BM_ExportExampleReportPdf(benchmark::State& state) {
+    nuvra::DesignData d;
+    nuvra::calc::ResultStore store;
+    if (!nuvra::LoadInputFile(d, std::string(NUVRA_SOURCE_DIR) + "/examples/sample.nvr").ok ||
+        !nuvra::calc::RunCalculation(d, store)) {
+        state.SkipWithError("cannot calculate the example design");
+        return;
+    }
+    std::string tmpl = (fs::temp_directory_path() / "nuvra-bench-XXXXXX").string();
+    if (!mkdtemp(tmpl.data())) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::string app = std::string(NUVRA_BINARY_DIR) + "/bin";
+    {
+        nuvra::report::GenerationOptions options;
+        options.AppFolder = app;
+        options.OutputFolder = tmpl;
+        nuvra::report::ReportGeneration gen(options);
+        std::string combined;
+        if (gen.Generate(d, store).Ok) combined = gen.Combine(gen.DefaultChoice());
+        if (combined.empty()) {
+            state.SkipWithError("cannot generate the report");
+        } else {
+            nuvra::render::RenderOptions ro{app, std::nullopt, std::nullopt};
+            int pages = 0;
+            for (auto _ : state) {
+                auto r = nuvra::render::exportPdf(combined, tmpl + "/report.pdf", ro);
+                if (!r.ok) state.SkipWithError(r.error.c_str());
+                pages = r.pages;
+            }
+            state.counters["pages"] = pages;
+        }
+    }
+    std::error_code ec;
+    fs::remove_all(tmpl, ec);
+}
+BENCHMARK(BM_ExportExampleReportPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

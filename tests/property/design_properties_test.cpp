@@ -193,7 +193,9 @@ TEST(DesignProperties, RunsGiveFiniteReusableResultsAndInputFilesRoundTrip) {
                         std::string key = "Kento" + std::to_string(kento) + " Zai" +
                                           std::to_string(zai) + " Morido" + std::to_string(morido) +
                                           " Siji" + std::to_string(siji) + footing;
-                        if (count >= 1000) EXPECT_GT(coverage.succeeded[key], 0) << key;
+                        if (count >= 1000) {
+                            EXPECT_GT(coverage.succeeded[key], 0) << key;
+                        }
                     }
     std::printf("[ property ] %d designs (%d degenerate), %d runs succeeded, %zu option sets\n",
                 coverage.runs, coverage.degenerate, coverage.ok, coverage.succeeded.size());
@@ -209,16 +211,22 @@ std::string generateAndCheck(report::ReportGeneration& gen, const DesignData& d,
         r = gen.Generate(d, store,
                          report::NumberingSettings{3, {0, 1, 1, 2, 4, 0}, {0, 0, 2, 4, 6, 0}}))
         << what;
-    if (runOk) EXPECT_TRUE(r.Ok) << r.Message << "\n" << what;
+    if (runOk) {
+        EXPECT_TRUE(r.Ok) << r.Message << "\n" << what;
+    }
     std::string combined = gen.Combine(gen.DefaultChoice());
-    if (runOk) EXPECT_FALSE(combined.empty()) << what;
+    if (runOk) {
+        EXPECT_FALSE(combined.empty()) << what;
+    }
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         ++files;
         std::string problem = textProblem(readFile(entry.path().string()));
         EXPECT_EQ(problem, "") << entry.path().filename() << "\n" << what;
     }
-    if (runOk) EXPECT_GT(files, 9) << "chapter files and figures expected\n" << what;
+    if (runOk) {
+        EXPECT_GT(files, 9) << "chapter files and figures expected\n" << what;
+    }
     return r.Ok ? combined : std::string();
 }
 
@@ -241,7 +249,9 @@ TEST(DesignProperties, ReportsAreCompleteCp932AndSucceedAfterEverySucceededRun) 
         generateAndCheck(generation, d, store, ok, out.path(), label(i, d));
         (ok ? succeeded : failed) += 1;
     }
-    if (count >= 50) EXPECT_GT(failed, 0) << "no failed run was met";
+    if (count >= 50) {
+        EXPECT_GT(failed, 0) << "no failed run was met";
+    }
     std::printf("[ property ] %d reports of succeeded runs, %d of failed runs\n", succeeded,
                 failed);
 }
