@@ -34,7 +34,9 @@ void writeFile(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-std::string sourcePath(const std::string& rel) { return std::string(NUVRA_SOURCE_DIR) + "/" + rel; }
+std::string sourcePath(const std::string& rel) {
+    return std::string(NUVRA_SOURCE_DIR) + "/" + rel;
+}
 
 std::string vectorsDir() {
     for (const char* rel : {"tests/vectors", "../shared/vectors"}) {

@@ -8,7 +8,7 @@ namespace nuvra::test {
 /// A fresh folder under the system's temporary folder, removed with its contents
 /// when the object is destroyed.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -16,7 +16,7 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -17,7 +17,8 @@ bool openDesign(DesignData& d, const std::string& path) {
     if (r.file.ok) return true;
     if (!r.versionMessage.empty()) printError(r.versionMessage);
     printError(readFailureMessage(r.file.errorCode));
-    if (!r.file.detail.empty()) std::fprintf(stderr, "(%s: %s)\n", path.c_str(), r.file.detail.c_str());
+    if (!r.file.detail.empty())
+        std::fprintf(stderr, "(%s: %s)\n", path.c_str(), r.file.detail.c_str());
     return false;
 }
 
@@ -31,7 +32,9 @@ bool saveDesign(const DesignData& d, const std::string& path) {
 
 }  // namespace
 
-void printError(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
+void printError(const std::string& message) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+}
 
 int cmdNew(const std::vector<std::string>& args) {
     if (args.size() != 1) {

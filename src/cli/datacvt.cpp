@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
     }
     auto cp = nuvra::toCp932(crlf);
     if (!cp) {
-        std::fprintf(stderr, "nuvra-datacvt: the text holds \"%s\", which code page 932 cannot hold\n",
+        std::fprintf(stderr,
+                     "nuvra-datacvt: the text holds \"%s\", which code page 932 cannot hold\n",
                      nuvra::firstUnmappable(crlf).c_str());
         return 1;
     }

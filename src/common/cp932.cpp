@@ -112,7 +112,8 @@ std::size_t utf8CharLength(std::string_view utf8, std::size_t pos) {
 
 std::size_t utf8Length(std::string_view utf8) {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < utf8.size(); i += utf8CharLength(utf8, i)) ++count;
+    for (std::size_t i = 0; i < utf8.size(); i += utf8CharLength(utf8, i))
+        ++count;
     return count;
 }
 

@@ -21,7 +21,9 @@ bool KillFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-bool MakeFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+bool MakeFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0777) == 0;
+}
 
 bool TestCreateFile(const std::string& path) {
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -58,7 +60,8 @@ std::string ReadHeaderName(const std::string& path) {
     if (!text) return "error";
     // Count characters, not bytes: "1.00β" has a double-byte β.
     std::vector<std::size_t> starts;
-    for (std::size_t i = 0; i < text->size(); i += utf8CharLength(*text, i)) starts.push_back(i);
+    for (std::size_t i = 0; i < text->size(); i += utf8CharLength(*text, i))
+        starts.push_back(i);
     if (starts.size() < 33) return "error";
     std::size_t from = starts[32], to = starts.back();
     return text->substr(from, to - from);
@@ -70,7 +73,8 @@ std::int32_t writeFileAtomically(const std::string& path, const std::string& byt
     std::size_t slash = path.rfind('/');
     if (slash != std::string::npos) dir = slash == 0 ? "/" : path.substr(0, slash);
     struct stat dst;
-    if (::stat(dir.c_str(), &dst) != 0) return errno == ENOENT ? kErrPathNotFound : fileErrorFromErrno(errno);
+    if (::stat(dir.c_str(), &dst) != 0)
+        return errno == ENOENT ? kErrPathNotFound : fileErrorFromErrno(errno);
     if (!S_ISDIR(dst.st_mode)) return kErrPathNotFound;
     struct stat tst;
     bool exists = ::stat(path.c_str(), &tst) == 0;
@@ -116,7 +120,8 @@ std::int32_t readWholeFile(const std::string& path, std::string& bytes) {
     if (!f) return fileErrorFromErrno(errno);
     char buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        bytes.append(buf, n);
     std::int32_t code = std::ferror(f) ? fileErrorFromErrno(errno) : 0;
     std::fclose(f);
     return code;

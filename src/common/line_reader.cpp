@@ -60,11 +60,13 @@ bool LineReader::readItem(std::string& item, bool& quoted) {
     item.clear();
     quoted = false;
     int c = get();
-    while (c == ' ' || c == '\t' || c == '\r' || c == '\n') c = get();
+    while (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+        c = get();
     if (c == EOF) return false;
     if (c == '"') {
         quoted = true;
-        for (c = get(); c != EOF && c != '"'; c = get()) item.push_back(static_cast<char>(c));
+        for (c = get(); c != EOF && c != '"'; c = get())
+            item.push_back(static_cast<char>(c));
         if (c == '"') {
             // Drop what follows up to the comma or line end.
             for (c = get(); c != EOF && c != ',' && c != '\r' && c != '\n'; c = get()) {
@@ -78,7 +80,8 @@ bool LineReader::readItem(std::string& item, bool& quoted) {
         c = get();
     }
     if (c == '\r' && peek() == '\n') get();
-    while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) item.pop_back();
+    while (!item.empty() && (item.back() == ' ' || item.back() == '\t'))
+        item.pop_back();
     return true;
 }
 

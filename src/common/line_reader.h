@@ -10,7 +10,7 @@
 namespace nuvra {
 
 class LineReader {
-public:
+  public:
     LineReader() = default;
     ~LineReader();
     LineReader(const LineReader&) = delete;
@@ -31,7 +31,7 @@ public:
     bool failed() const { return error_ != 0; }
     std::int32_t error() const { return error_; }
 
-private:
+  private:
     int get();
     int peek();
     void unget(int c) { pushback_ = c; }

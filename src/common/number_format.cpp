@@ -142,13 +142,15 @@ std::string formatSection(double ax, std::string_view section) {
     }
     std::string ip, fp;
     roundDecimalDigits(ax, fracPlaces, ip, fp);
-    if (static_cast<int>(ip.size()) < minInt) ip.insert(0, static_cast<std::size_t>(minInt) - ip.size(), '0');
+    if (static_cast<int>(ip.size()) < minInt)
+        ip.insert(0, static_cast<std::size_t>(minInt) - ip.size(), '0');
     if (grouping && ip.size() > 3) {
         std::string g;
         std::size_t lead = ip.size() % 3;
         if (lead == 0) lead = 3;
         g = ip.substr(0, lead);
-        for (std::size_t i = lead; i < ip.size(); i += 3) g += "," + ip.substr(i, 3);
+        for (std::size_t i = lead; i < ip.size(); i += 3)
+            g += "," + ip.substr(i, 3);
         ip = g;
     }
     // Fraction digits at trailing "#" places are dropped while they are zero.
@@ -156,7 +158,8 @@ std::string formatSection(double ax, std::string_view section) {
     {
         int k = fracPlaces - 1;
         for (auto it = toks.rbegin(); it != toks.rend() && k >= 0; ++it) {
-            if (!it->fraction || (it->kind != Token::Digit0 && it->kind != Token::DigitHash)) continue;
+            if (!it->fraction || (it->kind != Token::Digit0 && it->kind != Token::DigitHash))
+                continue;
             if (it->kind == Token::DigitHash && fp[static_cast<std::size_t>(k)] == '0') {
                 showFrac[static_cast<std::size_t>(k)] = false;
                 --k;
@@ -184,7 +187,8 @@ std::string formatSection(double ax, std::string_view section) {
                 if (!t.fraction) {
                     emitInt();
                 } else {
-                    if (showFrac[static_cast<std::size_t>(fk)]) out += fp[static_cast<std::size_t>(fk)];
+                    if (showFrac[static_cast<std::size_t>(fk)])
+                        out += fp[static_cast<std::size_t>(fk)];
                     ++fk;
                 }
                 break;
@@ -219,7 +223,9 @@ std::string inputFileNumber(double x) {
     return " " + generalNumber(x) + " ";
 }
 
-std::string decimalText(double x) { return shortest15(x); }
+std::string decimalText(double x) {
+    return shortest15(x);
+}
 
 std::string roundTripNumber(double x) {
     if (!std::isfinite(x)) return "null";
@@ -233,7 +239,8 @@ std::string formatPicture(double x, std::string_view pattern) {
     std::vector<std::string_view> sections = splitSections(pattern);
     bool negative = x < 0;
     double ax = std::fabs(x);
-    if (negative && sections.size() > 1 && !sections[1].empty()) return formatSection(ax, sections[1]);
+    if (negative && sections.size() > 1 && !sections[1].empty())
+        return formatSection(ax, sections[1]);
     std::string body = formatSection(ax, sections[0]);
     return negative ? "-" + body : body;
 }

@@ -12,7 +12,9 @@ struct Row {
     std::string symbol, value, unit, meaning;
 };
 
-std::string flag(bool b) { return b ? "確定" : "未確定"; }
+std::string flag(bool b) {
+    return b ? "確定" : "未確定";
+}
 
 std::string padRight(const std::string& s, std::size_t width) {
     // Width in display columns, which is the CP932 byte length (half-width kana one).
@@ -28,7 +30,9 @@ void section(std::string& out, const std::string& title, bool confirmed,
                r.meaning + "\n";
 }
 
-std::string num(double v) { return decimalText(v); }
+std::string num(double v) {
+    return decimalText(v);
+}
 
 }  // namespace
 
@@ -58,7 +62,9 @@ std::string describeDesign(const DesignData& d) {
                              : "(範囲外)"}});
     section(out, "盛土条件", m.InpFlg,
             {{"Morido", num(m.Morido), "-",
-              m.Morido == 1 ? "水平" : m.Morido == 2 ? "台形" : "(範囲外)"},
+              m.Morido == 1   ? "水平"
+              : m.Morido == 2 ? "台形"
+                              : "(範囲外)"},
              {"X", num(m.x), "m", "壁背面からの載荷位置"},
              {"Q", num(m.Q), "kN/m2", "載荷重"},
              {"X1", num(m.X1), "m", "壁背面からの盛土開始位置"},
@@ -95,10 +101,15 @@ std::string describeDesign(const DesignData& d) {
              {"τoa", z.Toa, "N/mm2", "許容付着応力度"},
              {"Ec", num(z.Ec), "N/mm2", "コンクリートのヤング係数"},
              {"材質", num(z.Zai), "-",
-              z.Zai == 1 ? "SR235" : z.Zai == 2 ? "SD295" : z.Zai == 3 ? "SD345" : "(範囲外)"},
+              z.Zai == 1   ? "SR235"
+              : z.Zai == 2 ? "SD295"
+              : z.Zai == 3 ? "SD345"
+                           : "(範囲外)"},
              {"σsa", num(z.Ssa), "N/mm2", "鉄筋の許容引張応力度"},
              {"Es", num(z.Es), "N/mm2", "鉄筋のヤング係数"}});
-    auto bar = [](const CInpHaikinS& s) { return "φ" + decimalText(s.Dia) + " @" + decimalText(s.ctc); };
+    auto bar = [](const CInpHaikinS& s) {
+        return "φ" + decimalText(s.Dia) + " @" + decimalText(s.ctc);
+    };
     section(out, "配筋", h.InpFlg,
             {{"たて壁外側", bar(h.TateSoto), "mm", ""},
              {"たて壁内側", bar(h.TateUchi), "mm", ""},

@@ -38,31 +38,69 @@ std::vector<FieldRef> fileFields(DesignData& d, bool beta) {
     auto& z = d.objInpZairyo;
     auto& h = d.objInpHaikin;
     std::vector<FieldRef> f = {
-        {Kind::Flag, &j.InpFlg}, {Kind::Quoted, &j.Title}, {Kind::Double, &j.H},
-        {Kind::Double, &j.B},    {Kind::Double, &j.T1},    {Kind::Double, &j.T2},
-        {Kind::Double, &j.T3},   {Kind::Double, &j.T4},    {Kind::Double, &j.TB},
-        {Kind::Double, &j.HW},   {Kind::Double, &j.HWi},   {Kind::Double, &j.Fa},
+        {Kind::Flag, &j.InpFlg},
+        {Kind::Quoted, &j.Title},
+        {Kind::Double, &j.H},
+        {Kind::Double, &j.B},
+        {Kind::Double, &j.T1},
+        {Kind::Double, &j.T2},
+        {Kind::Double, &j.T3},
+        {Kind::Double, &j.T4},
+        {Kind::Double, &j.TB},
+        {Kind::Double, &j.HW},
+        {Kind::Double, &j.HWi},
+        {Kind::Double, &j.Fa},
         {Kind::Long, &j.Kento},
-        {Kind::Flag, &m.InpFlg}, {Kind::Long, &m.Morido},  {Kind::Double, &m.x},
-        {Kind::Double, &m.Q},    {Kind::Double, &m.X1},    {Kind::Double, &m.X2},
-        {Kind::Double, &m.Ho},   {Kind::Double, &m.G},     {Kind::Double, &m.Qd},
-        {Kind::Flag, &k.InpFlg}, {Kind::Long, &k.Siji},    {Kind::Double, &k.C},
-        {Kind::Double, &k.Fai},  {Kind::Double, &k.G1},    {Kind::Double, &k.G2},
-        {Kind::Double, &k.Df},   {Kind::Double, &k.Qa},
-        {Kind::Flag, &c.InpFlg}, {Kind::Double, &c.TateSoto}, {Kind::Double, &c.TateUchi},
-        {Kind::Double, &c.SokoUe}, {Kind::Double, &c.SokoSita},
-        {Kind::Flag, &z.InpFlg}, {Kind::Double, &z.Gsc},   {Kind::Double, &z.Gs},
-        {Kind::Double, &z.Gt},   {Kind::Double, &z.Gd},    {Kind::Double, &z.Fai},
-        {Kind::Double, &z.Gw},   {Kind::Double, &z.Sck},   {Kind::Double, &z.Sca},
-        {Kind::Double, &z.Ta},   {Kind::Bare, &z.Toa},     {Kind::Double, &z.Ec},
-        {Kind::Long, &z.Zai},    {Kind::Double, &z.Ssa},   {Kind::Double, &z.Es},
+        {Kind::Flag, &m.InpFlg},
+        {Kind::Long, &m.Morido},
+        {Kind::Double, &m.x},
+        {Kind::Double, &m.Q},
+        {Kind::Double, &m.X1},
+        {Kind::Double, &m.X2},
+        {Kind::Double, &m.Ho},
+        {Kind::Double, &m.G},
+        {Kind::Double, &m.Qd},
+        {Kind::Flag, &k.InpFlg},
+        {Kind::Long, &k.Siji},
+        {Kind::Double, &k.C},
+        {Kind::Double, &k.Fai},
+        {Kind::Double, &k.G1},
+        {Kind::Double, &k.G2},
+        {Kind::Double, &k.Df},
+        {Kind::Double, &k.Qa},
+        {Kind::Flag, &c.InpFlg},
+        {Kind::Double, &c.TateSoto},
+        {Kind::Double, &c.TateUchi},
+        {Kind::Double, &c.SokoUe},
+        {Kind::Double, &c.SokoSita},
+        {Kind::Flag, &z.InpFlg},
+        {Kind::Double, &z.Gsc},
+        {Kind::Double, &z.Gs},
+        {Kind::Double, &z.Gt},
+        {Kind::Double, &z.Gd},
+        {Kind::Double, &z.Fai},
+        {Kind::Double, &z.Gw},
+        {Kind::Double, &z.Sck},
+        {Kind::Double, &z.Sca},
+        {Kind::Double, &z.Ta},
+        {Kind::Bare, &z.Toa},
+        {Kind::Double, &z.Ec},
+        {Kind::Long, &z.Zai},
+        {Kind::Double, &z.Ssa},
+        {Kind::Double, &z.Es},
         {Kind::Flag, &h.InpFlg},
-        {Kind::Double, &h.TateSoto.Dia},    {Kind::Double, &h.TateSoto.ctc},
-        {Kind::Double, &h.TateUchi.Dia},    {Kind::Double, &h.TateUchi.ctc},
-        {Kind::Double, &h.SokoSita.Dia},    {Kind::Double, &h.SokoSita.ctc},
-        {Kind::Double, &h.SokoUe.Dia},      {Kind::Double, &h.SokoUe.ctc},
-        {Kind::Double, &h.FootingSita.Dia}, {Kind::Double, &h.FootingSita.ctc},
-        {Kind::Double, &h.FootingUe.Dia},   {Kind::Double, &h.FootingUe.ctc},
+        {Kind::Double, &h.TateSoto.Dia},
+        {Kind::Double, &h.TateSoto.ctc},
+        {Kind::Double, &h.TateUchi.Dia},
+        {Kind::Double, &h.TateUchi.ctc},
+        {Kind::Double, &h.SokoSita.Dia},
+        {Kind::Double, &h.SokoSita.ctc},
+        {Kind::Double, &h.SokoUe.Dia},
+        {Kind::Double, &h.SokoUe.ctc},
+        {Kind::Double, &h.FootingSita.Dia},
+        {Kind::Double, &h.FootingSita.ctc},
+        {Kind::Double, &h.FootingUe.Dia},
+        {Kind::Double, &h.FootingUe.ctc},
     };
     if (beta) {
         for (auto it = f.begin(); it != f.end(); ++it)
@@ -95,17 +133,20 @@ bool isNumberText(const std::string& s) {
     std::size_t i = 0, n = s.size();
     if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    while (i < n && std::isdigit(static_cast<unsigned char>(s[i])))
+        ++i, ++digits;
     if (i < n && s[i] == '.') {
         ++i;
-        while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+        while (i < n && std::isdigit(static_cast<unsigned char>(s[i])))
+            ++i, ++digits;
     }
     if (digits == 0) return false;
     if (i < n && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
         if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
         std::size_t ed = 0;
-        while (i < n && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++ed;
+        while (i < n && std::isdigit(static_cast<unsigned char>(s[i])))
+            ++i, ++ed;
         if (ed == 0) return false;
     }
     return i == n;
@@ -137,7 +178,8 @@ std::int32_t convertItem(const FieldRef& f, const std::string& item) {
     switch (f.kind) {
         case Kind::Flag: {
             std::string u;
-            for (char ch : item) u += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+            for (char ch : item)
+                u += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
             bool& b = *static_cast<bool*>(f.p);
             if (u == "#TRUE#") {
                 b = true;
@@ -229,18 +271,29 @@ FileResult encodeInputFile(const DesignData& design, std::string& bytes) {
     text += std::string(kVersionLine) + "\r\n";
     for (const FieldRef& f : fileFields(d, false)) {
         switch (f.kind) {
-            case Kind::Flag: text += *static_cast<bool*>(f.p) ? "#TRUE#" : "#FALSE#"; break;
-            case Kind::Quoted: text += "\"" + *static_cast<std::string*>(f.p) + "\""; break;
-            case Kind::Bare: text += *static_cast<std::string*>(f.p); break;
-            case Kind::Double: text += inputFileNumber(*static_cast<double*>(f.p)); break;
-            case Kind::Long: text += inputFileNumber(*static_cast<std::int32_t*>(f.p)); break;
+            case Kind::Flag:
+                text += *static_cast<bool*>(f.p) ? "#TRUE#" : "#FALSE#";
+                break;
+            case Kind::Quoted:
+                text += "\"" + *static_cast<std::string*>(f.p) + "\"";
+                break;
+            case Kind::Bare:
+                text += *static_cast<std::string*>(f.p);
+                break;
+            case Kind::Double:
+                text += inputFileNumber(*static_cast<double*>(f.p));
+                break;
+            case Kind::Long:
+                text += inputFileNumber(*static_cast<std::int32_t*>(f.p));
+                break;
         }
         text += "\r\n";
     }
     auto cp = toCp932(text);
     if (!cp) {
         std::string bad = firstUnmappable(text);
-        return fail(kErrNotCp932, "the character \"" + bad + "\" cannot be stored in code page 932");
+        return fail(kErrNotCp932,
+                    "the character \"" + bad + "\" cannot be stored in code page 932");
     }
     bytes = std::move(*cp);
     return FileResult{true, 0, {}};
@@ -254,7 +307,9 @@ FileResult SaveInputFile(const DesignData& d, const std::string& path) {
     return FileResult{true, 0, {}};
 }
 
-FileResult LoadInputFile(DesignData& d, const std::string& path) { return loadFile(d, path, false); }
+FileResult LoadInputFile(DesignData& d, const std::string& path) {
+    return loadFile(d, path, false);
+}
 
 FileResult LoadInputFileBeta(DesignData& d, const std::string& path) {
     return loadFile(d, path, true);
@@ -277,7 +332,8 @@ OpenResult OpenInputFile(DesignData& d, const std::string& path) {
     // The last three characters of the name decide, in any letter case.
     std::string tail;
     if (path.size() >= 3) tail = path.substr(path.size() - 3);
-    for (char& ch : tail) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    for (char& ch : tail)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     if (tail != "NVR") {
         r.file = fail(0, "not an input file (.nvr)");
         return r;

@@ -45,7 +45,8 @@ OpenResult OpenInputFile(DesignData& d, const std::string& path);
 inline constexpr const char* kTitleOpenFile = "ﾌｧｲﾙを開く";
 inline constexpr const char* kTitleReadError = "ﾃﾞｰﾀﾌｧｲﾙ読み込みｴﾗｰ";
 inline constexpr const char* kTitleWriteError = "ﾃﾞｰﾀﾌｧｲﾙ書き込みｴﾗｰ";
-inline constexpr const char* kMsgReadFailed = "指定された入力ﾃﾞｰﾀﾌｧｲﾙの読み込みができませんでした。";
+inline constexpr const char* kMsgReadFailed =
+    "指定された入力ﾃﾞｰﾀﾌｧｲﾙの読み込みができませんでした。";
 inline constexpr const char* kMsgWriteFailed = "入力ﾃﾞｰﾀﾌｧｲﾙを作成することができませんでした。";
 inline constexpr const char* kMsgAdvice =
     "お問い合わせの際は，上記ｴﾗｰﾒｯｾｰｼﾞおよびｴﾗｰｺｰﾄﾞをお知らせください。";

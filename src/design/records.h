@@ -13,16 +13,16 @@ namespace nuvra {
 struct CInpJyoken {
     bool InpFlg = false;
     std::string Title = "(未定義)";
-    double H = 2.0;    ///< inner height
-    double B = 2.0;    ///< inner width
-    double T1 = 0.3;   ///< wall thickness at the top
-    double T2 = 0.3;   ///< wall thickness at the root
-    double T3 = 0.3;   ///< slab thickness
-    double T4 = 0.1;   ///< haunch
-    double TB = 0.0;   ///< footing length beyond the outer wall face
-    double HW = 0.0;   ///< design groundwater level above the slab underside
-    double HWi = 2.0;  ///< inner water height above the slab top
-    double Fa = 1.1;   ///< allowable safety factor against flotation
+    double H = 2.0;          ///< inner height
+    double B = 2.0;          ///< inner width
+    double T1 = 0.3;         ///< wall thickness at the top
+    double T2 = 0.3;         ///< wall thickness at the root
+    double T3 = 0.3;         ///< slab thickness
+    double T4 = 0.1;         ///< haunch
+    double TB = 0.0;         ///< footing length beyond the outer wall face
+    double HW = 0.0;         ///< design groundwater level above the slab underside
+    double HWi = 2.0;        ///< inner water height above the slab top
+    double Fa = 1.1;         ///< allowable safety factor against flotation
     std::int32_t Kento = 1;  ///< 1: cases I+III, 2: I+II, 3: I+II+III
 
     bool operator==(const CInpJyoken&) const = default;
@@ -124,6 +124,8 @@ struct DesignData {
 };
 
 /// Replaces all six records by fresh ones holding the defaults.
-inline void NewDesignData(DesignData& d) { d = DesignData{}; }
+inline void NewDesignData(DesignData& d) {
+    d = DesignData{};
+}
 
 }  // namespace nuvra

@@ -35,14 +35,20 @@ ConcreteAllowables proposeAllowables(double Sck, std::int32_t Zai) {
     return a;
 }
 
-double proposeToa(double Sck, std::int32_t Zai) { return proposeAllowables(Sck, Zai).Toa; }
+double proposeToa(double Sck, std::int32_t Zai) {
+    return proposeAllowables(Sck, Zai).Toa;
+}
 
 double proposeSsa(std::int32_t Zai) {
     switch (Zai) {
-        case 1: return 137;
-        case 2: return 176;
-        case 3: return 196;
-        default: return 0;
+        case 1:
+            return 137;
+        case 2:
+            return 176;
+        case 3:
+            return 196;
+        default:
+            return 0;
     }
 }
 

@@ -42,7 +42,10 @@ TEST(Cp932, InvalidBytesAreAnErrorNeverACrash) {
         EXPECT_FALSE(fromCp932(s)) << static_cast<int>(static_cast<unsigned char>(s[0]));
         EXPECT_FALSE(fromCp932Lossy(s).empty());
     }
-    EXPECT_EQ(fromCp932Lossy("A\xFF" "B"), "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(fromCp932Lossy("A\xFF"
+                             "B"),
+              "A\xEF\xBF\xBD"
+              "B");
 }
 
 TEST(Cp932, LengthsInBytesAndCharacters) {

@@ -27,7 +27,7 @@ TEST(ReadHeaderName, VersionProbe) {
         {"a\nb\nINPUT FILE VERSION             [1.00]", "1.00"},  // LF, no final end
         {"a\rb\rINPUT FILE VERSION             [2.00]\r", "2.00"},
         {"a\r\nb\r\nINPUT FILE VERSION             [1.00\x83\xC0]\r\n", "1.00β"},
-        {"a\r\nb\r\nINPUT FILE VERSION             [x\r\n", ""},  // exactly 33 characters
+        {"a\r\nb\r\nINPUT FILE VERSION             [x\r\n", ""},     // exactly 33 characters
         {"a\r\nb\r\nINPUT FILE VERSION             \r\n", "error"},  // 31 characters
         {"a\r\nb\r\n", "error"},
         {"", "error"},
@@ -82,7 +82,8 @@ TEST(WriteFileAtomically, ReplacesOnlyWhenComplete) {
     EXPECT_EQ(readFile(f), "second");
     // Only the target remains: no temporary file is left behind.
     int count = 0;
-    for (auto& e : std::filesystem::directory_iterator(dir.path())) (void)e, ++count;
+    for (auto& e : std::filesystem::directory_iterator(dir.path()))
+        (void)e, ++count;
     EXPECT_EQ(count, 1);
     EXPECT_EQ(writeFileAtomically(dir.file("missing/x.nvr"), "x"), kErrPathNotFound);
     EXPECT_EQ(writeFileAtomically(dir.path(), "x"), kErrPathAccess);

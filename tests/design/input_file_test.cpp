@@ -24,20 +24,75 @@ const char* const kNewDesignLines[] = {
     "ZANTREL INPUT FILE FORMAT V1：(未定義)",
     "PRODUCT NAME                   [ヌブラの設計]",
     "INPUT FILE VERSION             [1.00]",
-    "#FALSE#", "\"(未定義)\"", " 2 ", " 2 ", " .3 ", " .3 ", " .3 ", " .1 ", " 0 ", " 0 ", " 2 ",
-    " 1.1 ", " 1 ",
-    "#FALSE#", " 1 ", " 0 ", " 0 ", " 0 ", " 0 ", " 0 ", " 18 ", " 0 ",
-    "#FALSE#", " 2 ", " 20 ", " 30 ", " 10 ", " 15 ", " 3 ", " 50 ",
-    "#TRUE#", " 70 ", " 70 ", " 70 ", " 100 ",
-    "#TRUE#", " 24.5 ", " 18 ", " 20 ", " 10 ", " 30 ", " 9.8 ", " 21 ", " 8 ", " .42 ", "1.5",
-    " 23500 ", " 2 ", " 157 ", " 200000 ",
-    "#TRUE#", " 16 ", " 300 ", " 16 ", " 300 ", " 16 ", " 300 ", " 16 ", " 300 ", " 16 ",
-    " 300 ", " 16 ", " 300 ",
+    "#FALSE#",
+    "\"(未定義)\"",
+    " 2 ",
+    " 2 ",
+    " .3 ",
+    " .3 ",
+    " .3 ",
+    " .1 ",
+    " 0 ",
+    " 0 ",
+    " 2 ",
+    " 1.1 ",
+    " 1 ",
+    "#FALSE#",
+    " 1 ",
+    " 0 ",
+    " 0 ",
+    " 0 ",
+    " 0 ",
+    " 0 ",
+    " 18 ",
+    " 0 ",
+    "#FALSE#",
+    " 2 ",
+    " 20 ",
+    " 30 ",
+    " 10 ",
+    " 15 ",
+    " 3 ",
+    " 50 ",
+    "#TRUE#",
+    " 70 ",
+    " 70 ",
+    " 70 ",
+    " 100 ",
+    "#TRUE#",
+    " 24.5 ",
+    " 18 ",
+    " 20 ",
+    " 10 ",
+    " 30 ",
+    " 9.8 ",
+    " 21 ",
+    " 8 ",
+    " .42 ",
+    "1.5",
+    " 23500 ",
+    " 2 ",
+    " 157 ",
+    " 200000 ",
+    "#TRUE#",
+    " 16 ",
+    " 300 ",
+    " 16 ",
+    " 300 ",
+    " 16 ",
+    " 300 ",
+    " 16 ",
+    " 300 ",
+    " 16 ",
+    " 300 ",
+    " 16 ",
+    " 300 ",
 };
 
 std::string newDesignBytes() {
     std::string text;
-    for (const char* l : kNewDesignLines) text += std::string(l) + "\r\n";
+    for (const char* l : kNewDesignLines)
+        text += std::string(l) + "\r\n";
     return *toCp932(text);
 }
 
@@ -70,7 +125,8 @@ TEST(InputFile, SaveAndLoadReproduceEveryField) {
     auto value = [&] {
         std::string s = "1";
         int n = digits(rng);
-        for (int i = 1; i < n; ++i) s += static_cast<char>('0' + rng() % 10);
+        for (int i = 1; i < n; ++i)
+            s += static_cast<char>('0' + rng() % 10);
         double v = std::stod(s + "e" + std::to_string(exp(rng) - n));
         return coin(rng) ? -v : v;
     };
@@ -79,14 +135,36 @@ TEST(InputFile, SaveAndLoadReproduceEveryField) {
         auto& j = d.objInpJyoken;
         j.InpFlg = coin(rng);
         j.Title = round % 3 == 0 ? "" : "設計 No." + std::to_string(round) + ", ﾃｽﾄ 水路";
-        for (double* f : {&j.H, &j.B, &j.T1, &j.T2, &j.T3, &j.T4, &j.TB, &j.HW, &j.HWi, &j.Fa,
-                          &d.objInpMorido.x, &d.objInpMorido.Q, &d.objInpMorido.X1,
-                          &d.objInpMorido.X2, &d.objInpMorido.Ho, &d.objInpMorido.G,
-                          &d.objInpMorido.Qd, &d.objInpKiso.C, &d.objInpKiso.Fai,
-                          &d.objInpKiso.G1, &d.objInpKiso.G2, &d.objInpKiso.Df, &d.objInpKiso.Qa,
-                          &d.objInpKaburi.TateSoto, &d.objInpKaburi.SokoSita,
-                          &d.objInpZairyo.Gsc, &d.objInpZairyo.Ta, &d.objInpZairyo.Es,
-                          &d.objInpHaikin.SokoUe.Dia, &d.objInpHaikin.FootingSita.ctc,
+        for (double* f : {&j.H,
+                          &j.B,
+                          &j.T1,
+                          &j.T2,
+                          &j.T3,
+                          &j.T4,
+                          &j.TB,
+                          &j.HW,
+                          &j.HWi,
+                          &j.Fa,
+                          &d.objInpMorido.x,
+                          &d.objInpMorido.Q,
+                          &d.objInpMorido.X1,
+                          &d.objInpMorido.X2,
+                          &d.objInpMorido.Ho,
+                          &d.objInpMorido.G,
+                          &d.objInpMorido.Qd,
+                          &d.objInpKiso.C,
+                          &d.objInpKiso.Fai,
+                          &d.objInpKiso.G1,
+                          &d.objInpKiso.G2,
+                          &d.objInpKiso.Df,
+                          &d.objInpKiso.Qa,
+                          &d.objInpKaburi.TateSoto,
+                          &d.objInpKaburi.SokoSita,
+                          &d.objInpZairyo.Gsc,
+                          &d.objInpZairyo.Ta,
+                          &d.objInpZairyo.Es,
+                          &d.objInpHaikin.SokoUe.Dia,
+                          &d.objInpHaikin.FootingSita.ctc,
                           &d.objInpHaikin.FootingUe.ctc})
             *f = value();
         j.Kento = static_cast<std::int32_t>(rng() % 7) - 3;
@@ -132,11 +210,12 @@ TEST(InputFile, ReaderAcceptsOtherToolsForms) {
     lines[7] = "-.25";
     lines[8] = "1.5e-1";
     lines[3] = "#true#";
-    lines[15] = " 2.5 ";   // Kento 2.5 rounds half to even
-    lines[26] = " 3.5 ";   // Siji 3.5 rounds to 4
-    lines[33] = " -1 ";    // a flag written as a number: non-zero is true
+    lines[15] = " 2.5 ";  // Kento 2.5 rounds half to even
+    lines[26] = " 3.5 ";  // Siji 3.5 rounds to 4
+    lines[33] = " -1 ";   // a flag written as a number: non-zero is true
     std::string text;
-    for (auto& l : lines) text += l + "\n";  // LF only
+    for (auto& l : lines)
+        text += l + "\n";  // LF only
     std::string p = dir.file("other.nvr");
     writeFile(p, text);
     DesignData d;
@@ -157,7 +236,8 @@ TEST(InputFile, BadInputEndsInReadFailureWithDefaults) {
     std::vector<std::string> good = splitLines(newDesignBytes());
     auto join = [](const std::vector<std::string>& ls, std::size_t n) {
         std::string t;
-        for (std::size_t i = 0; i < n && i < ls.size(); ++i) t += ls[i] + "\r\n";
+        for (std::size_t i = 0; i < n && i < ls.size(); ++i)
+            t += ls[i] + "\r\n";
         return t;
     };
     struct Case {
@@ -167,7 +247,8 @@ TEST(InputFile, BadInputEndsInReadFailureWithDefaults) {
     };
     std::vector<Case> cases;
     for (std::size_t cut : {0u, 2u, 3u, 10u, 40u, 65u})
-        cases.push_back({"cut after line " + std::to_string(cut), join(good, cut), kErrInputPastEnd});
+        cases.push_back(
+            {"cut after line " + std::to_string(cut), join(good, cut), kErrInputPastEnd});
     auto with = [&](std::size_t line, const std::string& text) {
         auto ls = good;
         ls[line - 1] = text;
@@ -254,7 +335,8 @@ TEST(OpenInputFile, ExtensionVersionAndReaders) {
     std::vector<std::string> lines = splitLines(newDesignBytes());
     auto write = [&](const std::string& name, std::vector<std::string> ls) {
         std::string t;
-        for (auto& l : ls) t += l + "\r\n";
+        for (auto& l : ls)
+            t += l + "\r\n";
         writeFile(dir.file(name), t);
         return dir.file(name);
     };
@@ -296,7 +378,8 @@ TEST(OpenInputFile, BetaLayoutCopiesHWIntoHWi) {
     lines.erase(lines.begin() + 13);  // no HWi line
     lines[13] = " 1.2 ";              // Fa follows HW
     std::string t;
-    for (auto& l : lines) t += l + "\r\n";
+    for (auto& l : lines)
+        t += l + "\r\n";
     ASSERT_EQ(lines.size(), 65u);
     std::string p = dir.file("beta.nvr");
     writeFile(p, t);
@@ -316,7 +399,8 @@ TEST(OpenInputFile, BetaLayoutCopiesHWIntoHWi) {
     EXPECT_EQ(saved[13], saved[12]);
     // Cut after line 40: read failure, defaults.
     std::string cut;
-    for (int i = 0; i < 40; ++i) cut += lines[static_cast<std::size_t>(i)] + "\r\n";
+    for (int i = 0; i < 40; ++i)
+        cut += lines[static_cast<std::size_t>(i)] + "\r\n";
     writeFile(p, cut);
     r = OpenInputFile(d, p);
     EXPECT_FALSE(r.file.ok);

@@ -23,7 +23,9 @@ struct ArithmeticFault {
     std::int32_t code;
 };
 
-[[noreturn]] inline void raiseFault(std::int32_t code) { throw ArithmeticFault{code}; }
+[[noreturn]] inline void raiseFault(std::int32_t code) {
+    throw ArithmeticFault{code};
+}
 
 /// Returns x, or raises overflow (infinite) / invalid argument (NaN).
 inline double fin(double x) {
@@ -48,11 +50,17 @@ inline double cln(double x) {
     return fin(std::log(x));
 }
 
-inline double cexp(double x) { return fin(std::exp(fin(x))); }
+inline double cexp(double x) {
+    return fin(std::exp(fin(x)));
+}
 
-inline double cpow(double b, double e) { return fin(std::pow(fin(b), fin(e))); }
+inline double cpow(double b, double e) {
+    return fin(std::pow(fin(b), fin(e)));
+}
 
-inline double catan(double x) { return fin(std::atan(fin(x))); }
+inline double catan(double x) {
+    return fin(std::atan(fin(x)));
+}
 
 inline double casin(double x) {
     if (!(x >= -1 && x <= 1)) raiseFault(kErrInvalidArgument);
@@ -64,9 +72,15 @@ inline double cacos(double x) {
     return std::acos(x);
 }
 
-inline double ctan(double x) { return fin(std::tan(fin(x))); }
-inline double csin(double x) { return fin(std::sin(fin(x))); }
-inline double ccos(double x) { return fin(std::cos(fin(x))); }
+inline double ctan(double x) {
+    return fin(std::tan(fin(x)));
+}
+inline double csin(double x) {
+    return fin(std::sin(fin(x)));
+}
+inline double ccos(double x) {
+    return fin(std::cos(fin(x)));
+}
 
 /// Double -> 32-bit Long, ties to even; overflow raises.
 inline std::int32_t clng(double x) {
@@ -76,21 +90,37 @@ inline std::int32_t clng(double x) {
 }
 
 /// Truncation toward zero (Fix), checked.
-inline double cfix(double x) { return std::trunc(fin(x)); }
+inline double cfix(double x) {
+    return std::trunc(fin(x));
+}
 
 /// pi as the calculation converts degrees and radians.
 inline constexpr double kPi = 3.141592654;
 
-inline double degToRad(double deg) { return fin(deg * kPi / 180.0); }
-inline double radToDeg(double rad) { return fin(rad * 180.0 / kPi); }
+inline double degToRad(double deg) {
+    return fin(deg * kPi / 180.0);
+}
+inline double radToDeg(double rad) {
+    return fin(rad * 180.0 / kPi);
+}
 
 /// Comparisons with the general tolerance of 0.001 (two values closer count as equal).
 inline constexpr double kTol = 0.001;
-inline bool nearEq(double a, double b, double tol = kTol) { return std::fabs(a - b) < tol; }
-inline bool geTol(double a, double b, double tol = kTol) { return a > b || nearEq(a, b, tol); }
-inline bool ltTol(double a, double b, double tol = kTol) { return a < b && !nearEq(a, b, tol); }
-inline bool gtTol(double a, double b, double tol = kTol) { return a > b && !nearEq(a, b, tol); }
-inline bool leTol(double a, double b, double tol = kTol) { return a < b || nearEq(a, b, tol); }
+inline bool nearEq(double a, double b, double tol = kTol) {
+    return std::fabs(a - b) < tol;
+}
+inline bool geTol(double a, double b, double tol = kTol) {
+    return a > b || nearEq(a, b, tol);
+}
+inline bool ltTol(double a, double b, double tol = kTol) {
+    return a < b && !nearEq(a, b, tol);
+}
+inline bool gtTol(double a, double b, double tol = kTol) {
+    return a > b && !nearEq(a, b, tol);
+}
+inline bool leTol(double a, double b, double tol = kTol) {
+    return a < b || nearEq(a, b, tol);
+}
 
 /// Runs body and turns an arithmetic fault into its error number (0 when none).
 template <class F>
