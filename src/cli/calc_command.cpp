@@ -15,16 +15,6 @@ constexpr int kExitOk = 0;
 constexpr int kExitRunFailed = 1;
 constexpr int kExitFailure = 2;
 
-bool openDesign(DesignData& d, const std::string& path) {
-    OpenResult r = OpenInputFile(d, path);
-    if (r.file.ok) return true;
-    if (!r.versionMessage.empty()) printError(r.versionMessage);
-    printError(readFailureMessage(r.file.errorCode));
-    if (!r.file.detail.empty())
-        std::fprintf(stderr, "(%s: %s)\n", path.c_str(), r.file.detail.c_str());
-    return false;
-}
-
 }  // namespace
 
 int cmdCalc(const std::vector<std::string>& args) {

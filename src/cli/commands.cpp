@@ -11,17 +11,6 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 2;
 
-// Opens a design as the desktop program does; prints the messages it would show.
-bool openDesign(DesignData& d, const std::string& path) {
-    OpenResult r = OpenInputFile(d, path);
-    if (r.file.ok) return true;
-    if (!r.versionMessage.empty()) printError(r.versionMessage);
-    printError(readFailureMessage(r.file.errorCode));
-    if (!r.file.detail.empty())
-        std::fprintf(stderr, "(%s: %s)\n", path.c_str(), r.file.detail.c_str());
-    return false;
-}
-
 bool saveDesign(const DesignData& d, const std::string& path) {
     FileResult r = SaveInputFile(d, path);
     if (r.ok) return true;
@@ -31,6 +20,16 @@ bool saveDesign(const DesignData& d, const std::string& path) {
 }
 
 }  // namespace
+
+bool openDesign(DesignData& d, const std::string& path) {
+    OpenResult r = OpenInputFile(d, path);
+    if (r.file.ok) return true;
+    if (!r.versionMessage.empty()) printError(r.versionMessage);
+    printError(readFailureMessage(r.file.errorCode));
+    if (!r.file.detail.empty())
+        std::fprintf(stderr, "(%s: %s)\n", path.c_str(), r.file.detail.c_str());
+    return false;
+}
 
 void printError(const std::string& message) {
     std::fprintf(stderr, "%s\n", message.c_str());

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace nuvra {
+struct DesignData;
+}
+
 namespace nuvra::cli {
 
 int cmdNew(const std::vector<std::string>& args);
@@ -12,5 +16,9 @@ int cmdShow(const std::vector<std::string>& args);
 
 /// Prints a Japanese failure message with its code to standard error.
 void printError(const std::string& message);
+
+/// Opens a design as the desktop program does; on failure prints the messages it would
+/// show (and the reader's detail) and returns false.
+bool openDesign(DesignData& d, const std::string& path);
 
 }  // namespace nuvra::cli

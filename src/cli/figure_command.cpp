@@ -126,12 +126,7 @@ int cmdFigure(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     DesignData d;
-    OpenResult opened = OpenInputFile(d, r.file);
-    if (!opened.file.ok) {
-        if (!opened.versionMessage.empty()) printError(opened.versionMessage);
-        printError(readFailureMessage(opened.file.errorCode));
-        return kExitUsage;
-    }
+    if (!openDesign(d, r.file)) return kExitUsage;
     calc::ResultStore store;
     if (!calc::RunCalculation(d, store)) {
         // The report is never written from a failed run, nor are its figures.

@@ -144,12 +144,7 @@ int cmdReport(const std::vector<std::string>& args) {
         return kExitFailure;
     }
     DesignData d;
-    OpenResult opened = OpenInputFile(d, r.file);
-    if (!opened.file.ok) {
-        if (!opened.versionMessage.empty()) printError(opened.versionMessage);
-        printError(readFailureMessage(opened.file.errorCode));
-        return kExitFailure;
-    }
+    if (!openDesign(d, r.file)) return kExitFailure;
     calc::ResultStore store;
     if (!calc::RunCalculation(d, store)) {
         // The report is written from a complete calculation only.
