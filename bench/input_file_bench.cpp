@@ -2,18 +2,15 @@
 // a file runs it, with the version probe), the legacy 1.00β reader, encoding a design to
 // its bytes and saving it (temporary file, sync, rename).
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "common/file_util.h"
 #include "design/input_file.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string example(const char* name) {
     return std::string(NUVRA_SOURCE_DIR) + "/examples/" + name;
@@ -64,17 +61,15 @@ BENCHMARK(BM_EncodeInputFile);
 // the file system's.
 void BM_SaveInputFile(benchmark::State& state) {
     const nuvra::DesignData d = loadDesign();
-    std::string tmpl = (fs::temp_directory_path() / "nuvra-bench-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data())) {
+    nuvra::ScratchFolder scratch("nuvra-bench-");
+    if (scratch.path().empty()) {
         state.SkipWithError("no temporary folder");
         return;
     }
-    const std::string path = tmpl + "/design.nvr";
+    const std::string path = scratch.path() + "/design.nvr";
     for (auto _ : state) {
         if (!nuvra::SaveInputFile(d, path).ok) state.SkipWithError("cannot save");
     }
-    std::error_code ec;
-    fs::remove_all(tmpl, ec);
 }
 BENCHMARK(BM_SaveInputFile)->Unit(benchmark::kMicrosecond);
 

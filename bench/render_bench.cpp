@@ -5,15 +5,14 @@
 // of numbers with Japanese names, and on every fifth page a figure of 200 segments,
 // arrows and texts. Needs the report font (IPAGothic); runs on the offscreen platform.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "calc/loads/calc_run.h"
 #include "common/cp932.h"
+#include "common/file_util.h"
 #include "design/input_file.h"
 #include "render/headless_gui.h"
 #include "render/pdf_export.h"
@@ -22,8 +21,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 std::string cp932(const std::string& utf8) {
     return nuvra::toCp932(utf8).value_or("");
 }
@@ -31,8 +28,7 @@ std::string cp932(const std::string& utf8) {
 class Sample {
   public:
     explicit Sample(int pages) {
-        std::string tmpl = (fs::temp_directory_path() / "nuvra-bench-XXXXXX").string();
-        dir_ = mkdtemp(tmpl.data());
+        dir_ = scratch_.path();
         writeFigure();
         std::ofstream out(printFile(), std::ios::binary);
         char line[160];
@@ -49,15 +45,14 @@ class Sample {
             if (p % 5 == 0) out << "  ?FG;000;000;" << dir_ << "/fig.lay\r\n";
         }
     }
-    ~Sample() {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
     std::string printFile() const { return dir_ + "/bench.prn"; }
     std::string pdfFile() const { return dir_ + "/bench.pdf"; }
     nuvra::render::RenderOptions options() const { return {dir_, std::nullopt, std::nullopt}; }
 
   private:
+    nuvra::ScratchFolder scratch_{"nuvra-bench-"};
+    std::string dir_;
+
     void writeFigure() {
         std::ofstream fig(dir_ + "/fig.fig", std::ios::binary);
         fig << "nuvra\r\n"
@@ -80,7 +75,6 @@ class Sample {
         lay << cp932("荷重分布図") << "\r\n 130           60 \r\n"
             << dir_ << "/fig.fig\r\n 15            5 \r\nEND\r\n";
     }
-    std::string dir_;
 };
 
 void BM_ExportPdf(benchmark::State& state) {
@@ -117,11 +111,12 @@ void BM_ExportExampleReportPdf(benchmark::State& state) {
         state.SkipWithError("cannot calculate the example design");
         return;
     }
-    std::string tmpl = (fs::temp_directory_path() / "nuvra-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data())) {
+    nuvra::ScratchFolder scratch("nuvra-bench-");
+    if (scratch.path().empty()) {
         state.SkipWithError("no temporary folder");
         return;
     }
+    const std::string& tmpl = scratch.path();
     const std::string app = std::string(NUVRA_BINARY_DIR) + "/bin";
     {
         nuvra::report::GenerationOptions options;
@@ -143,8 +138,6 @@ void BM_ExportExampleReportPdf(benchmark::State& state) {
             state.counters["pages"] = pages;
         }
     }
-    std::error_code ec;
-    fs::remove_all(tmpl, ec);
 }
 BENCHMARK(BM_ExportExampleReportPdf)->Unit(benchmark::kMillisecond);
 

@@ -2,14 +2,13 @@
 // file with its figures, the combined file of the offered chapters, and the deletion of
 // all of them, as the print window does between opening and closing.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "calc/loads/calc_run.h"
+#include "common/file_util.h"
 #include "design/input_file.h"
 #include "report/report_generation.h"
 
@@ -23,14 +22,14 @@ void BM_ReportGeneration(benchmark::State& state) {
         state.SkipWithError("cannot calculate the example design");
         return;
     }
-    std::string tmpl = (std::filesystem::temp_directory_path() / "nuvra-bench-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data())) {
+    nuvra::ScratchFolder scratch("nuvra-bench-");
+    if (scratch.path().empty()) {
         state.SkipWithError("no temporary folder");
         return;
     }
     nuvra::report::GenerationOptions options;
     options.AppFolder = std::string(NUVRA_BINARY_DIR) + "/bin";  // template and style files
-    options.OutputFolder = tmpl;
+    options.OutputFolder = scratch.path();
     for (auto _ : state) {
         nuvra::report::ReportGeneration gen(options);
         nuvra::report::GenerationResult r = gen.Generate(d, store);
@@ -38,7 +37,6 @@ void BM_ReportGeneration(benchmark::State& state) {
         std::string combined = gen.Combine(gen.DefaultChoice());
         benchmark::DoNotOptimize(combined);
     }
-    std::filesystem::remove_all(tmpl);
 }
 BENCHMARK(BM_ReportGeneration)->Unit(benchmark::kMillisecond);
 

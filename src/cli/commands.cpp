@@ -1,6 +1,8 @@
 #include "cli/commands.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "design/describe.h"
 #include "design/input_file.h"
@@ -29,6 +31,12 @@ bool openDesign(DesignData& d, const std::string& path) {
     if (!r.file.detail.empty())
         std::fprintf(stderr, "(%s: %s)\n", path.c_str(), r.file.detail.c_str());
     return false;
+}
+
+std::string programFolder() {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
 }
 
 void printError(const std::string& message) {

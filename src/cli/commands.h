@@ -21,4 +21,7 @@ void printError(const std::string& message);
 /// show (and the reader's detail) and returns false.
 bool openDesign(DesignData& d, const std::string& path);
 
+/// The folder of this program, which holds the template and the style files (and the viewer).
+std::string programFolder();
+
 }  // namespace nuvra::cli

@@ -78,34 +78,6 @@ bool parse(const std::vector<std::string>& args, Request& r) {
     return kPageAreas.count(r.kind) == 1;
 }
 
-// The folder of this program, which holds the style files.
-std::string programFolder() {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
-}
-
-// A private folder for the figure files, removed with them.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::error_code ec;
-        std::string tmpl = (std::filesystem::temp_directory_path(ec) / "nuvra-figure-XXXXXX");
-        if (ec) tmpl = "/tmp/nuvra-figure-XXXXXX";
-        if (char* p = ::mkdtemp(tmpl.data())) path_ = p;
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 std::string build(const Request& r, const figures::FigureInputs& in) {
     const PageArea a = kPageAreas.at(r.kind);
     if (r.kind == "shape") return figures::MakeShapeFigure(in, a.width, a.height);
@@ -133,7 +105,7 @@ int cmdFigure(const std::vector<std::string>& args) {
         printError("計算の途中でエラーが発生しました。図は作成しません。");
         return kExitFailed;
     }
-    ScratchFolder scratch;
+    ScratchFolder scratch("nuvra-figure-");
     if (scratch.path().empty()) {
         printError("一時フォルダを作成できません。");
         return kExitFailed;

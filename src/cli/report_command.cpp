@@ -11,6 +11,7 @@
 
 #include "calc/loads/calc_run.h"
 #include "cli/commands.h"
+#include "common/file_util.h"
 #include "design/input_file.h"
 #include "report/report_generation.h"
 
@@ -77,32 +78,6 @@ bool parse(const std::vector<std::string>& args, Request& r) {
     return files == 1 && (!r.folder.empty() || !r.pdf.empty());
 }
 
-// The folder of this program, which holds the template and the style files.
-std::string programFolder() {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
-}
-
-// A folder for the print files of a PDF-only run, removed with the object.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::error_code ec;
-        std::string tmpl =
-            std::filesystem::temp_directory_path(ec).string() + "/nuvra-report-XXXXXX";
-        if (::mkdtemp(tmpl.data())) path_ = tmpl;
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-    }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
 extern "C" char** environ;
 
 // Renders the combined print file with the viewer beside this program
@@ -153,7 +128,7 @@ int cmdReport(const std::vector<std::string>& args) {
     }
     // Print and layout files name the files they refer to by their full paths.
     // A PDF-only run writes them into a scratch folder that goes with it.
-    ScratchFolder scratch;
+    ScratchFolder scratch("nuvra-report-");
     if (r.folder.empty()) {
         if (scratch.path().empty()) {
             printError("作業用フォルダを作成できませんでした。");

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -125,6 +127,19 @@ std::int32_t readWholeFile(const std::string& path, std::string& bytes) {
     std::int32_t code = std::ferror(f) ? fileErrorFromErrno(errno) : 0;
     std::fclose(f);
     return code;
+}
+
+ScratchFolder::ScratchFolder(const std::string& prefix) {
+    std::error_code ec;
+    std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+    if (ec) base = "/tmp";
+    std::string tmpl = (base / (prefix + "XXXXXX")).string();
+    if (::mkdtemp(tmpl.data())) path_ = tmpl;
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ec;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
 }
 
 }  // namespace nuvra

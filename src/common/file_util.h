@@ -32,4 +32,18 @@ std::int32_t writeFileAtomically(const std::string& path, const std::string& byt
 /// Reads a whole file; returns 0 or a FileError code.
 std::int32_t readWholeFile(const std::string& path, std::string& bytes);
 
+/// A private folder in the temporary folder ("<prefix>XXXXXX"), removed with everything in
+/// it when the object goes. path() is empty when the folder could not be made.
+class ScratchFolder {
+  public:
+    explicit ScratchFolder(const std::string& prefix);
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
 }  // namespace nuvra

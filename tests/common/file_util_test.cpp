@@ -101,6 +101,24 @@ TEST(WriteFileAtomically, ReadOnlyFolderKeepsTheOldFile) {
     EXPECT_EQ(readFile(f), "old");
 }
 
+TEST(ScratchFolder, PrivateFolderGoesWithEverythingInIt) {
+    std::string kept;
+    {
+        ScratchFolder a("nuvra-test-");
+        ScratchFolder b("nuvra-test-");
+        ASSERT_FALSE(a.path().empty());
+        EXPECT_NE(a.path(), b.path());
+        EXPECT_EQ(std::filesystem::path(a.path()).filename().string().rfind("nuvra-test-", 0), 0u);
+        struct stat st {};
+        ASSERT_EQ(::stat(a.path().c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);  // not readable by other users
+        std::filesystem::create_directories(a.path() + "/sub");
+        test::writeFile(a.path() + "/sub/file.prn", "x");
+        kept = a.path();
+    }
+    EXPECT_FALSE(std::filesystem::exists(kept));
+}
+
 TEST(LineReader, ItemsLikeBasicInput) {
     TempDir dir;
     std::string f = dir.file("items");
