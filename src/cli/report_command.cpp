@@ -26,7 +26,7 @@ constexpr const char* kUsage =
     "usage: nuvra-cli report FILE (-o DIR | --pdf OUT.pdf | both) [--chapters 1,2,5] [--ini FILE]\n"
     "       chapters by file number: 1 設計条件, 2 外力の計算, 3 浮上に対する検討,\n"
     "       4 基礎地盤支持力の検討, 5 たて壁の設計, 6 底版の設計, 7 フーチングの設計,\n"
-    "       8 たて壁鉄筋の段落としの検討";
+    "       8 たて壁鉄筋の段落としの検討, 9 照査結果一覧";
 
 struct Request {
     std::string file, folder, ini, pdf;
@@ -34,7 +34,7 @@ struct Request {
     bool chaptersGiven = false;
 };
 
-// "1,2,5" -> rows 0, 1, 4; every number must be a chapter file 1-8.
+// "1,2,5" -> rows 0, 1, 4; every number must be a chapter file 1-9.
 bool parseChapters(const std::string& list, std::vector<int>& rows) {
     std::size_t start = 0;
     while (start <= list.size()) {
@@ -43,7 +43,9 @@ bool parseChapters(const std::string& list, std::vector<int>& rows) {
             list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         char* end = nullptr;
         long v = std::strtol(item.c_str(), &end, 10);
-        if (item.empty() || *end != '\0' || v < 1 || v > 8) return false;
+        if (item.empty() || *end != '\0' || v < 1 ||
+            v > static_cast<long>(report::StandardChapterRows().size()))
+            return false;
         rows.push_back(static_cast<int>(v) - 1);
         if (comma == std::string::npos) break;
         start = comma + 1;

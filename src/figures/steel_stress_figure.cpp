@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "calc/common/arith.h"
+#include "calc/members/section_table.h"
 #include "common/number_format.h"
 #include "figures/axis_scale.h"
 #include "figures/figure_text.h"
@@ -94,9 +95,12 @@ std::string MakeSteelStressFigure(const FigureInputs& in, double pageWidth, doub
             previous = p;
         }
 
-        // From the height axis at the cut-off height across to the stress and down.
+        // From the height axis at the cut-off height across to the stress and down; no
+        // such height when the full bars already exceed σsa.
+        const bool cut = !calc::CurtailmentImpossible(r);
         for (const auto& [stress, height] :
              {std::pair{Ssa, calc::value(r.DanL1)}, std::pair{Ssa / 2, calc::value(r.DanH2)}}) {
+            if (!cut) break;
             const int k1 = m.AddPoint(0, hv * height);
             const int k2 = m.AddPoint(hs * stress, hv * height);
             const int k3 = m.AddPoint(hs * stress, 0);

@@ -107,9 +107,13 @@ void frmMenuPrint::prepare() {
     adjustSize();
     restoreWindowPosition(*this, context_.settings, QString::fromLatin1(kSection),
                           PlacementRule::Dialog);
-    for (int i = 0; i < kItems; ++i)
-        chkPrintItem(i)->setChecked(context_.settings.readLong(kSection, itemKey(i).constData()) !=
-                                    0);
+    for (int i = 0; i < kItems; ++i) {
+        bool on = context_.settings.readLong(kSection, itemKey(i).constData()) != 0;
+        if (i == kSummaryItem &&
+            context_.settings.readString(kSection, itemKey(i).constData()).isEmpty())
+            on = true;
+        chkPrintItem(i)->setChecked(on);
+    }
     generate();
     for (int i = 0; i < kItems; ++i) {
         if (generation_->ChapterEnabled(i)) continue;

@@ -6,7 +6,7 @@
 //   frmMenuPrint menu(context, design, results, parent);
 //   menu.showModal();          // position, stored boxes, generation, then the event loop
 //
-// The window's position and the eight box states are kept in section "MenuPrint".
+// The window's position and the nine box states are kept in section "MenuPrint".
 #pragma once
 
 #include <QDialog>
@@ -37,7 +37,9 @@ QStringList viewerArguments(const QString& userSettingsFolder, const QString& pr
 class frmMenuPrint : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kItems = 8;
+    static constexpr int kItems = 9;
+    /// The summary of every check, on until the user turns it off.
+    static constexpr int kSummaryItem = 8;
 
     frmMenuPrint(AppContext& context, const DesignData& design, const calc::ResultStore& results,
                  QWidget* parent = nullptr);

@@ -3,6 +3,7 @@
 #include "calc/common/arith.h"
 #include "calc/common/rounding.h"
 #include "calc/loads/load_cases.h"
+#include "calc/loads/run_faults.h"
 #include "calc/members/member_steps.h"
 
 namespace nuvra::calc {
@@ -15,25 +16,33 @@ bool HasFootings(double TB, double T3) {
 
 bool RunCalculation(const DesignData& d, ResultStore& store) {
     store = ResultStore{};
-    bool result = true;
-    if (!basCalcGairyoku::CalcLoads(d, store)) result = false;
-
-    if (!basCalcTatekabe(d, store)) result = false;
-    if (!basCalcScTate(d, store)) result = false;
-    if (!basCalcTeiban(d, store)) result = false;
-    if (!basCalcScTeiban(d, store)) result = false;
+    std::vector<RunFault> steps;
+    auto run = [&](bool ok, const char* slot, const char* what) {
+        if (!ok) steps.push_back({slot, what, 0});
+    };
+    run(basCalcGairyoku::CalcLoads(d, store), "CalcLoads", "外力の計算");
+    run(basCalcTatekabe(d, store), "basCalcTatekabe", "たて壁の断面力の計算");
+    run(basCalcScTate(d, store), "basCalcScTate", "たて壁の応力度照査");
+    run(basCalcTeiban(d, store), "basCalcTeiban", "底版の断面力の計算");
+    run(basCalcScTeiban(d, store), "basCalcScTeiban", "底版の応力度照査");
 
     bool footing = false;
-    if (guarded([&] { footing = HasFootings(d.objInpJyoken.TB, d.objInpJyoken.T3); }) != kNoError)
-        result = false;
+    run(guarded([&] { footing = HasFootings(d.objInpJyoken.TB, d.objInpJyoken.T3); }) == kNoError,
+        "blnFooting", "フーチングの有無の判定");
     store.blnFooting = footing;
     if (store.blnFooting) {
-        if (!basCalcFooting(d, store)) result = false;
-        if (!basCalcScFooting(d, store)) result = false;
+        run(basCalcFooting(d, store), "basCalcFooting", "フーチングの断面力の計算");
+        run(basCalcScFooting(d, store), "basCalcScFooting", "フーチングの応力度照査");
     }
 
-    if (!basCalcDanotoshi(d, store)) result = false;
-    return result;
+    run(basCalcDanotoshi(d, store), "basCalcDanotoshi", "段落とし位置の計算");
+
+    // A class that ended with an error has left its load at 0: the run has not succeeded,
+    // though every step went on and kept what it computed.
+    store.faults = std::move(steps);
+    for (RunFault& f : ClassFaults(store))
+        store.faults.push_back(std::move(f));
+    return store.faults.empty();
 }
 
 }  // namespace nuvra::calc

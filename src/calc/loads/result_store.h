@@ -4,10 +4,12 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "calc/loads/bearing.h"
 #include "calc/loads/earth_pressure.h"
 #include "calc/loads/pressure.h"
+#include "calc/loads/run_faults.h"
 #include "calc/loads/slot_types.h"
 #include "calc/loads/soil_layers.h"
 #include "calc/loads/surcharge.h"
@@ -39,6 +41,10 @@ struct ResultStore : TatekabeSlots, TeibanSlots, FootingSlots, DanotoshiSlots {
 
     /// True when the slab projects beyond the walls as footings.
     bool blnFooting = false;
+
+    /// The steps that stopped and the objects that ended with an error, in run order;
+    /// empty after a successful run.
+    std::vector<RunFault> faults;
 
     // The member-design slots come from the slot families of the steps: wall
     // (TateRwpOut ... TateRc), slab (TeibanL ... TeibanRc), footing (FootingHw ...

@@ -86,14 +86,16 @@ void calcTatekabe(const DesignData& d, ResultStore& s) {
         buildOuterWater(p, c, out);
         p.Calc();
     }
-    // The inner water is taken down to the wall's design level, not to the slab top.
+    // The inner water acts down to the slab top; the distribution runs on, pressureless,
+    // to the wall's design level.
     for (int c = 1; c <= kCaseCount; ++c) {
         clsPressure& p = *(s.TateWaterInP(c) = std::make_unique<clsPressure>());
         p.Qdi().Clear();
         p.WU = in.ELGL;
         p.WL = out.ELDL;
         p.THT = 0;
-        addSegments(p, TateWaterInSegments(c, in.ELGL, in.ELRWL, out.ELDL, in.Pw(), in.DH()));
+        addSegments(
+            p, TateWaterInSegments(c, in.ELGL, in.ELRWL, in.ELLWL, out.ELDL, in.Pw(), in.DH()));
         p.Calc();
     }
 
@@ -132,7 +134,7 @@ void faceCheck(std::unique_ptr<CRcKukei>& slot, double Md, double Sd, double thi
 void calcTeiban(const DesignData& d, ResultStore& s) {
     const CInpJyoken& j = d.objInpJyoken;
     TeibanInputs in;
-    in.H = j.H;
+    in.HWi = j.HWi;
     in.B = j.B;
     in.T2 = j.T2;
     in.T3 = j.T3;

@@ -127,7 +127,7 @@ std::string RunSummary(const ResultStore& s, bool runOk) {
     }
     if (anyOut)
         out += "＊：許容値を超える応力度（OUT）\n";
-    else if (allChecked)
+    else if (allChecked && runOk)
         out += "すべての応力度が許容値以内です（OK）\n";
 
     out += "■ たて壁鉄筋の段落とし\n";
@@ -138,7 +138,11 @@ std::string RunSummary(const ResultStore& s, bool runOk) {
     } else {
         out += std::string(kNotComputed) + "\n";
     }
-    if (!runOk) out += "計算の途中でエラーが発生しました。\n";
+    if (!runOk) {
+        out += "計算の途中でエラーが発生しました。\n";
+        for (const RunFault& f : s.faults)
+            out += "・" + RunFaultText(f) + "\n";
+    }
     return out;
 }
 

@@ -98,4 +98,9 @@ SectionTable BuildSectionTable(const ResultStore& store) {
     return t;
 }
 
+bool CurtailmentImpossible(const ResultStore& store) {
+    const CRcKukei* outer = FindSection(store, SectionId::TateSoto);
+    return outer && outer->HanteiSs() != "OK";
+}
+
 }  // namespace nuvra::calc

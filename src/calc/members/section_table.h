@@ -61,4 +61,8 @@ struct SectionTable {
 
 SectionTable BuildSectionTable(const ResultStore& store);
 
+/// The outer wall bars already exceed σsa at the design section (verdict "OUT"), so
+/// none of them may be cut, whatever height the curtailment search found.
+bool CurtailmentImpossible(const ResultStore& store);
+
 }  // namespace nuvra::calc

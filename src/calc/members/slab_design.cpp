@@ -24,7 +24,9 @@ void CalcTeibanForces(const TeibanInputs& in, TeibanSlots& s) {
     s.TeibanL = L;
     const double Bw = TeibanReactionWidth(in.B, in.T2, in.TB);
     s.TeibanBw = Bw;
-    const double Ww = RoundDecimal(fin(in.H * in.Gw), 2);
+    // The water of the design case (to HWi), the same water the ground reaction of
+    // cases 2 and 3 was computed with, so the slab stays in vertical equilibrium.
+    const double Ww = RoundDecimal(fin(in.HWi * in.Gw), 2);
     s.TeibanWw = Ww;
     const double Ws = RoundDecimal(fin(in.T3 * in.Gsc), 2);
     s.TeibanWs = Ws;
@@ -47,7 +49,7 @@ void CalcTeibanForces(const TeibanInputs& in, TeibanSlots& s) {
     const double U = need(in.U);
     s.TeibanU = U;
 
-    // Case 1 has the uplift and an empty channel; cases 2 and 3 carry the full channel.
+    // Case 1 has the uplift and an empty channel; cases 2 and 3 carry the inner water.
     const double net1 = s.TeibanWr(1)->WR() - s.TeibanWp(1)->WP() - Ws;
     s.TeibanW.set(1, fin(net1 + U));
     for (int c = 2; c <= 3; ++c)

@@ -17,7 +17,8 @@ namespace nuvra::calc {
 /// are optional: an empty one stands for an object that does not exist, and reading
 /// it is a fault (invalid argument) of the slab step, at the point where it is read.
 struct TeibanInputs {
-    double H = 0, B = 0, T2 = 0, T3 = 0, TB = 0;  ///< section, m
+    double B = 0, T2 = 0, T3 = 0, TB = 0;  ///< section, m
+    double HWi = 0;                        ///< inner water depth above the slab top, m
     std::int32_t Kento = 3;
     double Gw = 0, Gsc = 0;                   ///< unit weights, kN/m³
     std::array<std::optional<double>, 3> W;   ///< total weight of case c (sum row)

@@ -22,12 +22,14 @@ std::vector<PressureSegment> TateWaterOutSegments(int c, double GL, double RWL, 
     return s;
 }
 
-std::vector<PressureSegment> TateWaterInSegments(int c, double GLi, double RWLi, double DL,
-                                                 double Pwi, double DH) {
+std::vector<PressureSegment> TateWaterInSegments(int c, double GLi, double RWLi, double LWLi,
+                                                 double DL, double Pwi, double DH) {
     std::vector<PressureSegment> s;
     if (c != 1 && DH >= 0.001) {
+        // Hydrostatic: 0 at the water level, gamma_w * HWi at the slab top (LWLi). Below
+        // the slab top the distribution carries no pressure down to the design level.
         if (GLi - RWLi > 0.001) s.push_back({GLi, GLi - RWLi, 0, 0});
-        if (RWLi - DL > 0.001) s.push_back({RWLi, RWLi - DL, 0, Pwi});
+        if (RWLi - LWLi > 0.001) s.push_back({RWLi, RWLi - LWLi, 0, Pwi});
     } else {
         s.push_back({GLi, GLi - DL, 0, 0});
     }

@@ -33,11 +33,12 @@ double TateOuterRWL(double HW, double DL);
 std::vector<PressureSegment> TateWaterOutSegments(int c, double GL, double RWL, double LWL,
                                                   double DL, double Pw, double DH);
 
-/// Inner water pressure on the wall for case c (1..3), taken down to the design level
-/// DL. GLi, RWLi, Pwi and DH are those of the inner-water object. Case 1 has the
-/// channel empty.
-std::vector<PressureSegment> TateWaterInSegments(int c, double GLi, double RWLi, double DL,
-                                                 double Pwi, double DH);
+/// Inner water pressure on the wall for case c (1..3). GLi, RWLi, LWLi (the slab top),
+/// Pwi and DH are those of the inner-water object; the water pressure ends at the slab
+/// top, and the distribution (its lower end WL = DL, the design level) carries nothing
+/// below it. Case 1 has the channel empty.
+std::vector<PressureSegment> TateWaterInSegments(int c, double GLi, double RWLi, double LWLi,
+                                                 double DL, double Pwi, double DH);
 
 /// Components of case c at the design section: {earth, outer water, inner water, total}.
 /// earth, outerWater and innerWater are the moments (or the resultants, for the shear)

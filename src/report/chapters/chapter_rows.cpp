@@ -24,6 +24,7 @@ std::vector<ChapterRow> StandardChapterRows() {
          "curtailment",
          RowCondition::Always,
          {WriteCurtailmentChapter}},
+        {"照査結果一覧", "summary", RowCondition::Always, {WriteSummaryChapter}},
     };
 }
 

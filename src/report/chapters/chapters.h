@@ -18,5 +18,6 @@ bool WriteWallSectionChapter(const ChapterContext& ctx);
 bool WriteSlabChapter(const ChapterContext& ctx);
 bool WriteFootingChapter(const ChapterContext& ctx);
 bool WriteCurtailmentChapter(const ChapterContext& ctx);
+bool WriteSummaryChapter(const ChapterContext& ctx);
 
 }  // namespace nuvra::report

@@ -1,5 +1,6 @@
 // Chapter "たて壁鉄筋の段落としの検討": how half of the outer wall bars may be cut, the
 // steel stress of the remaining bars along the wall, and the cut-off height.
+#include "calc/members/section_table.h"
 #include "figures/figures.h"
 #include "report/chapters/chapter_tables.h"
 #include "report/chapters/chapters.h"
@@ -23,6 +24,14 @@ bool WriteCurtailmentChapter(const ChapterContext& ctx) {
             false);
         w.PrintBlankLines(2);
         w.PrintFixedLine(b, 8);
+        if (calc::CurtailmentImpossible(r)) {
+            const calc::CRcKukei& outer = *r.TateRc(1);
+            w.PrintBlankLines(1);
+            v.n(1) = outer.Ss();
+            v.n(2) = outer.Ssa;
+            w.PrintFormatLine(b, 17, v);
+            return;
+        }
 
         const double h1 = calc::value(r.DanH1), dla = calc::value(r.DanDLa);
         w.PrintBlankLines(1);

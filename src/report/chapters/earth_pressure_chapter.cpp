@@ -18,9 +18,13 @@ const calc::clsSpa& spaOf(const calc::PerCase<calc::clsSpa>& slot, int caseNo) {
     return *slot(caseNo);
 }
 
-// Case Ⅲ is the bearing case; with Kento = 2 the members are checked in cases Ⅰ and Ⅱ
-// only and the earth pressure is shown for case Ⅰ alone.
-std::vector<int> printedCases(std::int32_t Kento) {
+// The stability checks take case Ⅰ (flotation) and case Ⅲ (bearing) whatever Kento
+// says, so both are printed for them. The wall-design set follows the member cases:
+// with Kento = 2 the members are checked in cases Ⅰ and Ⅱ only, and case Ⅱ carries no
+// earth pressure.
+constexpr int kStabilityCases[] = {1, 3};
+
+std::vector<int> wallSetCases(std::int32_t Kento) {
     if (Kento == 2) return {1};
     return {1, 3};
 }
@@ -191,12 +195,14 @@ void writeWallSet(const ChapterContext& ctx, ReportWriter& w, FieldValues& v,
 bool WriteEarthPressureChapter(const ChapterContext& ctx) {
     return ctx.writer.RunChapter([&](ReportWriter& w) {
         FieldValues v;
-        const std::vector<int> cases = printedCases(ctx.design.objInpJyoken.Kento);
         writeIntroduction(w);
         FormatBlock b = w.ReadFormatBlock("外力の計算_7");
-        for (std::size_t i = 0; i < cases.size(); ++i)
-            writeStabilityCase(ctx, w, b, v, cases[i], i == 0, cases.size() > 1);
-        writeWallSet(ctx, w, v, cases);
+        bool first = true;
+        for (int c : kStabilityCases) {
+            writeStabilityCase(ctx, w, b, v, c, first, true);
+            first = false;
+        }
+        writeWallSet(ctx, w, v, wallSetCases(ctx.design.objInpJyoken.Kento));
     });
 }
 

@@ -1,6 +1,8 @@
 // Chapter "外力の計算", first part: the self weight of cases Ⅰ and Ⅱ with their block
 // figures (case Ⅲ has the items of case Ⅱ), the uplift under the slab, and the surcharge
 // that the load behind the walls puts on the backfill.
+#include <cmath>
+
 #include "calc/common/arith.h"
 #include "figures/figures.h"
 #include "report/chapters/chapter_tables.h"
@@ -55,7 +57,7 @@ void writeSelfWeight(const ChapterContext& ctx, ReportWriter& w, FieldValues& v,
         if (line == 12) v.n(n++) = item.Size3;
         v.n(n++) = item.N;
         v.n(n++) = item.Area;
-        v.n(n++) = item.G;
+        v.n(n++) = std::fabs(item.G);  // a deduction has a negative area, not unit weight
         v.n(n++) = item.Weight;
         w.PrintFormatLine(b, line, v);
     };

@@ -14,6 +14,10 @@ std::vector<int> MemberCases(std::int32_t Kento) {
     return {1, 2, 3};
 }
 
+int InnerWaterCase(std::int32_t Kento) {
+    return Kento == 1 ? 3 : 2;
+}
+
 std::string BarMark(double Dia, std::int32_t Zai) {
     std::string mark = formatPicture(Dia, Zai == 1 ? "\\φ#0" : "\\D#0");
     std::size_t chars = utf8Length(mark);

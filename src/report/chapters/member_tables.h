@@ -20,6 +20,10 @@ namespace nuvra::report {
 /// cases 1 and 3, 2 gives cases 1 and 2, any other value all three.
 std::vector<int> MemberCases(std::int32_t Kento);
 
+/// The case whose inner water the wall chapter draws: case 2, or case 3 when Kento = 1
+/// leaves case 2 out (both carry the same water).
+int InnerWaterCase(std::int32_t Kento);
+
 /// The object in a result slot. A slot the calculation run never filled fails the
 /// chapter: the report does not print results that were not computed.
 template <class T>

@@ -55,7 +55,7 @@ void writeLoads(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
     w.PrintBlankLines(1);
     w.PrintFixedLine(b, 10);
     w.PrintBlankLines(1);
-    v.n(1) = j.H;
+    v.n(1) = j.HWi;
     v.n(2) = z.Gw;
     v.n(3) = calc::value(r.TeibanWw);
     w.PrintFormatLine(b, 11, v);

@@ -1,11 +1,13 @@
 // Water pressure on the wall, within chapter "たて壁の設計": the residual groundwater
-// from outside (case Ⅰ, left out when there is none) and the internal water (case Ⅱ),
+// from outside (case Ⅰ, left out when there is none) and the internal water (case Ⅱ,
+// or case Ⅲ when case Ⅱ is not designed),
 // each with its diagram and the table of its parts with force, lever arm and moment.
 #include <vector>
 
 #include "figures/figures.h"
 #include "report/chapters/chapter_tables.h"
 #include "report/chapters/chapters.h"
+#include "report/chapters/member_tables.h"
 #include "report/report_error.h"
 
 namespace nuvra::report {
@@ -21,10 +23,12 @@ void writeSide(const ChapterContext& ctx, ReportWriter& w, FieldValues& v, const
                const calc::clsPressure& pressure, int side, int caseNo) {
     FormatBlock b = w.ReadFormatBlock(block);
     w.PrintPageBreak();
-    w.PrintFixedLine(b, 1);
+    // The inner water of case Ⅲ has its own heading and first sentence (lines 20, 21).
+    const bool caseThree = side == 1 && caseNo == 3;
+    w.PrintFixedLine(b, caseThree ? 20 : 1);
     for (int k = 2; k <= 7; ++k) {
         w.PrintBlankLines(1);
-        w.PrintFixedLine(b, k);
+        w.PrintFixedLine(b, caseThree && k == 2 ? 21 : k);
     }
     w.PrintBlankLines(2);
     PrintFigure(w,
@@ -70,11 +74,13 @@ bool WriteWaterPressureChapter(const ChapterContext& ctx) {
     return ctx.writer.RunChapter([&](ReportWriter& w) {
         const calc::clsPressure& outer =
             pressureOf(ctx.results.TateWaterOutP, 1, "outer water pressure");
+        // The inner water of a case that is designed: case Ⅲ when Kento leaves case Ⅱ out.
+        const int innerCase = InnerWaterCase(ctx.design.objInpJyoken.Kento);
         const calc::clsPressure& inner =
-            pressureOf(ctx.results.TateWaterInP, 2, "inner water pressure");
+            pressureOf(ctx.results.TateWaterInP, innerCase, "inner water pressure");
         FieldValues v;
         if (outer.Detail().Count() > 0) writeSide(ctx, w, v, "たて壁の設計_2", outer, 0, 1);
-        writeSide(ctx, w, v, "たて壁の設計_3", inner, 1, 2);
+        writeSide(ctx, w, v, "たて壁の設計_3", inner, 1, innerCase);
     });
 }
 

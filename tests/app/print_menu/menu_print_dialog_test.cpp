@@ -91,7 +91,8 @@ void MenuPrintDialogTest::windowContent() {
     QCOMPARE(w.windowTitle(), QStringLiteral("検討結果の印刷"));
     const QStringList captions{
         "設計条件",     "外力の計算", "浮上に対する検討", "基礎地盤支持力の検討",
-        "たて壁の設計", "底版の設計", "フーチングの設計", "たて壁鉄筋の段落としの検討"};
+        "たて壁の設計", "底版の設計", "フーチングの設計", "たて壁鉄筋の段落としの検討",
+        "照査結果一覧"};
     for (int i = 0; i < frmMenuPrint::kItems; ++i)
         QCOMPARE(w.chkPrintItem(i)->text(), captions[i]);
     QCOMPARE(w.cmdCheck(0)->text(), QStringLiteral("全項目選択"));
@@ -113,18 +114,23 @@ void MenuPrintDialogTest::storedStatesAndChaptersThatApply_data() {
     QTest::addColumn<QString>("opened");
     // The example design has uplift and footings; the default design has neither, so
     // its flotation and footing boxes are cleared and written back as 0.
+    // Settings written before the summary existed hold eight states: the summary box
+    // (the ninth) then starts ticked.
     QTest::newRow("all apply") << true << "10100011"
-                               << "11111111"
-                               << "10100011";
+                               << "111111111"
+                               << "101000111";
     QTest::newRow("nothing stored") << true << ""
-                                    << "11111111"
-                                    << "00000000";
+                                    << "111111111"
+                                    << "000000001";
     QTest::newRow("no uplift, no footings") << false << "11111111"
-                                            << "11011101"
-                                            << "11011101";
+                                            << "110111011"
+                                            << "110111011";
     QTest::newRow("footing box stored as 1") << false << "00000010"
-                                             << "11011101"
-                                             << "00000000";
+                                             << "110111011"
+                                             << "000000001";
+    QTest::newRow("summary turned off") << true << "101000110"
+                                        << "111111111"
+                                        << "101000110";
 }
 
 void MenuPrintDialogTest::storedStatesAndChaptersThatApply() {
@@ -146,11 +152,11 @@ void MenuPrintDialogTest::checkButtons_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("after");
-    QTest::newRow("select all") << true << "10000001" << 0 << "11111111";
-    QTest::newRow("select all skips disabled") << false << "10000001" << 0 << "11011101";
-    QTest::newRow("clear all") << true << "11011011" << 1 << "00000000";
-    QTest::newRow("invert") << true << "10000001" << 2 << "01111110";
-    QTest::newRow("invert skips disabled") << false << "10000001" << 2 << "01011100";
+    QTest::newRow("select all") << true << "100000010" << 0 << "111111111";
+    QTest::newRow("select all skips disabled") << false << "100000010" << 0 << "110111011";
+    QTest::newRow("clear all") << true << "110110110" << 1 << "000000000";
+    QTest::newRow("invert") << true << "100000010" << 2 << "011111101";
+    QTest::newRow("invert skips disabled") << false << "100000010" << 2 << "010111001";
 }
 
 void MenuPrintDialogTest::checkButtons() {
@@ -165,7 +171,7 @@ void MenuPrintDialogTest::checkButtons() {
 }
 
 void MenuPrintDialogTest::nothingChosenBeepsAndStartsNothing() {
-    Menu m(true, QStringLiteral("11111111"));
+    Menu m(true, QStringLiteral("111111111"));
     m.menu->cmdCheck(1)->click();
     m.menu->cmdPreview()->click();
     QCOMPARE(m.f.messages.beeps, 1);
@@ -173,7 +179,7 @@ void MenuPrintDialogTest::nothingChosenBeepsAndStartsNothing() {
     QCOMPARE(m.f.messages.shown[0].text, QStringLiteral("印刷項目はひとつ以上選択して下さい。"));
     QCOMPARE(m.f.messages.shown[0].title, QStringLiteral("検討結果の印刷"));
     QCOMPARE(m.f.messages.shown[0].icon, MsgIcon::Information);
-    QCOMPARE(QFileInfo(m.file(8)).size(), 0);
+    QCOMPARE(QFileInfo(m.file(frmMenuPrint::kItems)).size(), 0);
     QTest::qWait(300);
     QVERIFY(!QFile::exists(m.f.appFolder() + QStringLiteral("/viewer-log.txt")));
 }
@@ -181,9 +187,10 @@ void MenuPrintDialogTest::nothingChosenBeepsAndStartsNothing() {
 void MenuPrintDialogTest::printJoinsChosenChaptersAndStartsViewer_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QList<int>>("joined");
-    QTest::newRow("design conditions and walls") << "10001000" << QList<int>{0, 4};
-    QTest::newRow("one chapter") << "00010000" << QList<int>{3};
-    QTest::newRow("three chapters") << "10100001" << QList<int>{0, 2, 7};
+    QTest::newRow("design conditions and walls") << "100010000" << QList<int>{0, 4};
+    QTest::newRow("one chapter") << "000100000" << QList<int>{3};
+    QTest::newRow("three chapters") << "101000010" << QList<int>{0, 2, 7};
+    QTest::newRow("summary") << "000000001" << QList<int>{8};
 }
 
 void MenuPrintDialogTest::printJoinsChosenChaptersAndStartsViewer() {
@@ -199,7 +206,7 @@ void MenuPrintDialogTest::printJoinsChosenChaptersAndStartsViewer() {
         if (!expected.isEmpty()) expected += '\f';
         expected += m.chapter(i);
     }
-    const QString combined = m.file(8);
+    const QString combined = m.file(frmMenuPrint::kItems);
     QCOMPARE(readBytes(combined), expected);
 
     const QString ini =
@@ -274,7 +281,7 @@ void MenuPrintDialogTest::generationFailureIsShownOnceAndPrintStillWorks() {
 void MenuPrintDialogTest::closingDeletesEveryGeneratedFile() {
     Menu m(true);
     QStringList files;
-    for (int i = 0; i <= 8; ++i)
+    for (int i = 0; i <= frmMenuPrint::kItems; ++i)
         files << m.file(i);
     report::FigureModel& figures = m.menu->generation().Figures();
     QVERIFY(figures.FigureFileCount() > 0);
@@ -283,13 +290,13 @@ void MenuPrintDialogTest::closingDeletesEveryGeneratedFile() {
     for (const QString& file : files)
         QVERIFY2(QFile::exists(file), qPrintable(file));
 
-    m.choose(QStringLiteral("11111111"));
+    m.choose(QStringLiteral("111111111"));
     m.menu->cmdPreview()->click();
     viewerStarts(m.f.appFolder(), 1);
     m.menu->cmdClose()->click();
     for (const QString& file : files)
         QVERIFY2(!QFile::exists(file), qPrintable(file));
-    QCOMPARE(m.storedStates(), QStringLiteral("11111111"));
+    QCOMPARE(m.storedStates(), QStringLiteral("111111111"));
 }
 
 QTEST_MAIN(MenuPrintDialogTest)

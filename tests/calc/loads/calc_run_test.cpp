@@ -3,9 +3,12 @@
 #include <functional>
 #include <string>
 
+#include "calc/common/arith.h"
 #include "calc/loads/calc_run.h"
 #include "calc/loads/load_cases.h"
 #include "calc/loads/result_json.h"
+#include "calc/loads/run_faults.h"
+#include "calc/members/run_summary.h"
 #include "json_value.h"
 
 namespace nuvra::calc {
@@ -184,7 +187,7 @@ TEST(CalculationRun, DegenerateDesigns) {
              auto& j = d.objInpJyoken;
              j.B = j.T1 = j.T2 = j.T3 = j.T4 = j.TB = 0;
          },
-         true},
+         false},  // a zero base width: division by zero in the ground reaction
         {"backfill φ = 0", [](DesignData& d) { d.objInpZairyo.Fai = 0; }, true},
         {"backfill φ = 90", [](DesignData& d) { d.objInpZairyo.Fai = 90; }, true},
         {"backfill φ = 90 with footings",
@@ -216,8 +219,8 @@ TEST(CalculationRun, DegenerateDesigns) {
              d.objInpZairyo.Gt = 10;
              d.objInpJyoken.HW = 1;
          },
-         true},
-        {"huge unit weight", [](DesignData& d) { d.objInpZairyo.Gs = 1e308; }, true},
+         false},  // no submerged weight: the layers divide by it
+        {"huge unit weight", [](DesignData& d) { d.objInpZairyo.Gs = 1e308; }, false},
         {"huge height", [](DesignData& d) { d.objInpJyoken.H = 1e308; }, false},
     };
     for (const Case& c : cases) {
@@ -226,7 +229,10 @@ TEST(CalculationRun, DegenerateDesigns) {
         c.edit(d);
         ResultStore s;
         bool ok = RunCalculation(d, s);
-        EXPECT_EQ(ok, c.ok);
+        std::string faults;
+        for (const RunFault& f : s.faults)
+            faults += RunFaultText(f) + "\n";
+        EXPECT_EQ(ok, c.ok) << faults;
         std::string json = ResultJson(s, ok);
         // The strict reader refuses NaN and Infinity tokens.
         EXPECT_NO_THROW(test::parseJson(json));
@@ -235,14 +241,82 @@ TEST(CalculationRun, DegenerateDesigns) {
     }
 }
 
-TEST(CalculationRun, ClassFaultsDoNotFailTheRun) {
+TEST(CalculationRun, AZeroBaseWidthFailsTheRunInTheGroundReaction) {
     DesignData d;
     auto& j = d.objInpJyoken;
     j.B = j.T1 = j.T2 = j.T3 = j.T4 = j.TB = 0;
     ResultStore s;
-    EXPECT_TRUE(RunCalculation(d, s));
-    EXPECT_EQ(s.objQmax->Error(), 11);  // zero base width
+    EXPECT_FALSE(RunCalculation(d, s));
+    EXPECT_EQ(s.objQmax->Error(), 11);
     EXPECT_EQ(s.objQmax->Hantei(), "OUT");
+    ASSERT_FALSE(s.faults.empty());
+    EXPECT_EQ(s.faults.front(), (RunFault{"objQmax", "地盤反力度の計算", 11}));
+}
+
+// A class that ends with an error leaves its load at 0; the run must not pass for a
+// success then, though every step goes on and keeps what it computed.
+TEST(CalculationRun, AClassErrorFailsTheRunAndIsNamed) {
+    struct Case {
+        const char* what;
+        std::function<void(DesignData&)> change;
+        const char* slot;  // a fault the run must list
+        std::int32_t error;
+    } cases[] = {
+        {"unit weight of soil near the largest double",
+         [](DesignData& d) { d.objInpZairyo.Gs = 1e308; }, "objKh(1)", kErrOverflow},
+        {"unit weight of concrete near the largest double",
+         [](DesignData& d) { d.objInpZairyo.Gsc = 1e308; }, "objWeight(1)", kErrOverflow},
+        {"surcharge near the largest double", [](DesignData& d) { d.objInpMorido.Q = 1e308; },
+         "objQqw", kErrOverflow},
+        {"no inner height", [](DesignData& d) { d.objInpJyoken.H = 0; }, "CalcLoads", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        DesignData d;
+        c.change(d);
+        ResultStore s;
+        EXPECT_FALSE(RunCalculation(d, s));
+        ASSERT_FALSE(s.faults.empty());
+        bool found = false;
+        for (const RunFault& f : s.faults)
+            found = found || (f.slot == c.slot && f.error == c.error);
+        std::string faults;
+        for (const RunFault& f : s.faults)
+            faults += RunFaultText(f) + "\n";
+        EXPECT_TRUE(found) << c.slot << "\n" << faults;
+        // The later steps still ran.
+        EXPECT_TRUE(s.TateRc(1) && s.TeibanRc(1));
+        // Every listed class really holds its error; the section checks are never listed.
+        for (const RunFault& f : ClassFaults(s)) {
+            EXPECT_NE(f.error, 0);
+            EXPECT_EQ(f.slot.find("Rc"), std::string::npos);
+        }
+        const std::string summary = RunSummary(s, false);
+        EXPECT_NE(summary.find("計算の途中でエラーが発生しました。"), std::string::npos);
+        EXPECT_NE(summary.find(RunFaultText(s.faults.front())), std::string::npos);
+        EXPECT_EQ(summary.find("すべての応力度が許容値以内です"), std::string::npos);
+        EXPECT_FALSE(ResultJson(s, false).empty());
+    }
+}
+
+TEST(CalculationRun, ASectionErrorAloneLeavesTheRunASuccess) {
+    DesignData d;
+    d.objInpHaikin.TateSoto.Dia = 7;  // no such bar: the face shows zeros and "OUT"
+    ResultStore s;
+    EXPECT_TRUE(RunCalculation(d, s));
+    EXPECT_TRUE(s.faults.empty());
+    ASSERT_TRUE(s.TateRc(1));
+    EXPECT_NE(s.TateRc(1)->Error(), 0);
+    EXPECT_EQ(s.TateRc(1)->HanteiSs(), "OUT");
+}
+
+TEST(CalculationRun, FaultTexts) {
+    EXPECT_EQ(
+        RunFaultText({"objWeight(2)", "自重の計算（ケースⅡ）", kErrOverflow}),
+        "自重の計算（ケースⅡ）でエラーが発生しました（objWeight(2)、エラー 6：オーバーフロー）");
+    EXPECT_EQ(RunFaultText({"basCalcTeiban", "底版の断面力の計算", 0}),
+              "底版の断面力の計算でエラーが発生しました（basCalcTeiban）");
+    EXPECT_EQ(CalcErrorText(kErrDivisionByZero), "0 による除算");
 }
 
 }  // namespace

@@ -38,15 +38,16 @@ TEST(WallDesign, OuterWaterSegments) {
 }
 
 TEST(WallDesign, InnerWaterSegments) {
-    // GLi 2.3, RWLi 1.8 (HWi 1.5 above the slab top 0.3), DL 0.15.
-    const Segs full{{2.3, 2.3 - 1.8, 0, 0}, {1.8, 1.8 - 0.15, 0, 15}};
+    // GLi 2.3, RWLi 1.8 (HWi 1.5 above the slab top LWLi 0.3), DL 0.15: the water
+    // pressure reaches 15 at the slab top and nothing is added below it.
+    const Segs full{{2.3, 2.3 - 1.8, 0, 0}, {1.8, 1.8 - 0.3, 0, 15}};
     const Segs empty{{2.3, 2.3 - 0.15, 0, 0}};
-    EXPECT_EQ(TateWaterInSegments(1, 2.3, 1.8, 0.15, 15, 1.5), empty);
-    EXPECT_EQ(TateWaterInSegments(2, 2.3, 1.8, 0.15, 15, 1.5), full);
-    EXPECT_EQ(TateWaterInSegments(3, 2.3, 1.8, 0.15, 15, 1.5), full);
-    EXPECT_EQ(TateWaterInSegments(2, 2.3, 0.3, 0.15, 0, 0), empty);  // HWi = 0
-    EXPECT_EQ(TateWaterInSegments(3, 2.3, 2.3, 0.15, 20, 2.0),
-              (Segs{{2.3, 2.3 - 0.15, 0, 20}}));  // brim-full
+    EXPECT_EQ(TateWaterInSegments(1, 2.3, 1.8, 0.3, 0.15, 15, 1.5), empty);
+    EXPECT_EQ(TateWaterInSegments(2, 2.3, 1.8, 0.3, 0.15, 15, 1.5), full);
+    EXPECT_EQ(TateWaterInSegments(3, 2.3, 1.8, 0.3, 0.15, 15, 1.5), full);
+    EXPECT_EQ(TateWaterInSegments(2, 2.3, 0.3, 0.3, 0.15, 0, 0), empty);  // HWi = 0
+    EXPECT_EQ(TateWaterInSegments(3, 2.3, 2.3, 0.3, 0.15, 20, 2.0),
+              (Segs{{2.3, 2.3 - 0.3, 0, 20}}));  // brim-full
 }
 
 TEST(WallDesign, CaseComponents) {
@@ -86,7 +87,7 @@ TEST(DesignCases, EnvelopeStaysOnItsSide) {
 
 TeibanInputs slabExample() {
     TeibanInputs in;
-    in.H = 2;
+    in.HWi = 2;
     in.B = 2;
     in.T2 = 0.3;
     in.T3 = 0.3;

@@ -198,8 +198,8 @@ TEST(Vectors, WallForcesFromThePressures) {
                       TateWaterOutSegments(c, out["ELGL"].d(), out["ELRWL"].d(), out["ELLWL"].d(),
                                            out["ELDL"].d(), out["Pw"].d(), out["DH"].d()));
             EXPECT_EQ(segments(wi),
-                      TateWaterInSegments(c, in["ELGL"].d(), in["ELRWL"].d(), out["ELDL"].d(),
-                                          in["Pw"].d(), in["DH"].d()));
+                      TateWaterInSegments(c, in["ELGL"].d(), in["ELRWL"].d(), in["ELLWL"].d(),
+                                          out["ELDL"].d(), in["Pw"].d(), in["DH"].d()));
             auto M = TateCaseComponents(c, j.Kento, earth["M"].d(), wo["M"].d(), wi["M"].d());
             auto S = TateCaseComponents(c, j.Kento, earth["P"].d(), wo["P"].d(), wi["P"].d());
             for (int k = 0; k < 4; ++k) {
@@ -222,7 +222,7 @@ TEST(Vectors, SlabForcesFromTheLoads) {
         const CInpJyoken& j = v.design.objInpJyoken;
         const Json st = v.store();
         TeibanInputs in;
-        in.H = j.H;
+        in.HWi = j.HWi;
         in.B = j.B;
         in.T2 = j.T2;
         in.T3 = j.T3;

@@ -99,16 +99,26 @@ TEST(EarthPressureChapter, RectangleAndEmptyPartTables) {
     EXPECT_EQ(Tags(rig.Trace()), s.Tags());
 }
 
-TEST(EarthPressureChapter, CaseSelectionⅠⅡPrintsCaseⅠAloneWithoutLabel) {
+// With members checked in cases Ⅰ and Ⅱ the bearing check still takes the earth
+// pressure of case Ⅲ: the stability set prints it, the wall-design set case Ⅰ alone.
+TEST(EarthPressureChapter, CaseSelectionⅠⅡStillPrintsTheBearingCase) {
     Design d;
     d.d.objInpJyoken.Kento = 2;
     d.Run();
     ChapterRig rig;
     ASSERT_TRUE(rig.Run(WriteEarthPressureChapter, d));
     Seq s = introduction();
-    s.Add(stabilityCase(true, false, 1, {26}));
+    s.Add(stabilityCase(true, true, 1, {26}));
+    s.Add(stabilityCase(false, true, 1, {26}));
     s.In(E8).FF().F(1).B(2).Add(caseHead(E8, false, 1));
-    EXPECT_EQ(Tags(rig.Trace()), s.Tags());
+    auto trace = rig.Trace();
+    EXPECT_EQ(Tags(trace), s.Tags());
+    // The vertical component the bearing check uses is printed.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.2f", d.r.objQmax->Pv);
+    auto pv = LinesTagged(trace, "外力の計算_7:33");
+    ASSERT_EQ(pv.size(), 2u);
+    EXPECT_EQ(pv[1].values.at(3), buf);
 }
 
 TEST(EarthPressureChapter, GroundwaterSplitsTheLayers) {
@@ -119,13 +129,14 @@ TEST(EarthPressureChapter, GroundwaterSplitsTheLayers) {
     ChapterRig rig;
     ASSERT_TRUE(rig.Run(WriteEarthPressureChapter, d));
     auto trace = rig.Trace();
-    // Two layers in both sets; the stability set's parts: triangle, then a trapezoid
-    // split into triangles below the water.
-    EXPECT_EQ(LinesTagged(trace, "外力の計算_7:14").size(), 2u);
+    // Two layers in case Ⅰ of both sets (case Ⅲ of the stability set follows with one);
+    // the stability set's parts: triangle, then a trapezoid split into triangles below
+    // the water.
+    EXPECT_EQ(LinesTagged(trace, "外力の計算_7:14").size(), 3u);
     EXPECT_EQ(LinesTagged(trace, "外力の計算_8:14").size(), 2u);
     auto tops = LinesTagged(trace, "外力の計算_7:14");
     auto bottoms = LinesTagged(trace, "外力の計算_7:16");
-    ASSERT_EQ(bottoms.size(), 2u);
+    ASSERT_EQ(bottoms.size(), 3u);
     // The second layer starts where the first ends.
     EXPECT_EQ(tops[1].values.at(0), bottoms[0].values.at(0));
     EXPECT_EQ(tops[1].values.at(1), bottoms[0].values.at(1));
@@ -143,11 +154,13 @@ TEST(EarthPressureChapter, AMissingBlockFails) {
     EXPECT_EQ(tags.back(), "外力の計算_7:33");
 }
 
-Seq waterSide(const char* block, const std::vector<int>& parts) {
+// One side of the water pressure; caseThree: the inner water of case Ⅲ, headed by
+// lines 20 and 21.
+Seq waterSide(const char* block, const std::vector<int>& parts, bool caseThree = false) {
     Seq s(block);
-    s.FF().F(1);
+    s.FF().F(caseThree ? 20 : 1);
     for (int k = 2; k <= 7; ++k)
-        s.B(1).F(k);
+        s.B(1).F(caseThree && k == 2 ? 21 : k);
     s.B(2).FG(true).B(2).F(8, 12);
     for (std::size_t i = 0; i < parts.size(); ++i) {
         s.F(parts[i]);
@@ -158,24 +171,38 @@ Seq waterSide(const char* block, const std::vector<int>& parts) {
 }
 
 TEST(WaterPressureChapter, OuterWaterWithoutPartsPrintsTheInnerWaterOnly) {
-    Design d;  // no groundwater
+    Design d;  // no groundwater; members in cases Ⅰ and Ⅲ
     d.Run();
     ChapterRig rig;
     ASSERT_TRUE(rig.Run(WriteWaterPressureChapter, d));
     auto trace = rig.Trace();
-    EXPECT_EQ(Tags(trace), waterSide(W3, {15}).Tags());
-    // The internal water: a triangle of height HWi + T3/2 with γw·HWi at its foot.
+    EXPECT_EQ(Tags(trace), waterSide(W3, {15}, true).Tags());
+    // The internal water: a hydrostatic triangle of height HWi with γw·HWi at the slab
+    // top, T3/2 above the design section.
     auto row = LinesTagged(trace, "たて壁の設計_3:15");
     ASSERT_EQ(row.size(), 1u);
     EXPECT_EQ(row[0].values.at(0), "①");
-    EXPECT_EQ(row[0].values.at(1), "2.150");
+    EXPECT_EQ(row[0].values.at(1), "2.000");
     EXPECT_EQ(row[0].values.at(2), "19.60");
-    const calc::clsPressure& inner = *d.r.TateWaterInP(2);
+    EXPECT_EQ(row[0].values.at(4), "0.150");
+    const calc::clsPressure& inner = *d.r.TateWaterInP(3);
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.2f", inner.M());
     auto total = LinesTagged(trace, "たて壁の設計_3:18");
     ASSERT_EQ(total.size(), 1u);
     EXPECT_EQ(total[0].values.at(1), buf);
+}
+
+// The inner water is headed by the case that is designed: Ⅱ whenever Kento takes it.
+TEST(WaterPressureChapter, InnerWaterOfTheDesignedCase) {
+    for (std::int32_t kento : {1, 2, 3}) {
+        Design d;
+        d.d.objInpJyoken.Kento = kento;
+        d.Run();
+        ChapterRig rig;
+        ASSERT_TRUE(rig.Run(WriteWaterPressureChapter, d));
+        EXPECT_EQ(Tags(rig.Trace()), waterSide(W3, {15}, kento == 1).Tags()) << kento;
+    }
 }
 
 TEST(WaterPressureChapter, GroundwaterAboveTheDesignSectionPrintsBothSides) {
@@ -187,7 +214,7 @@ TEST(WaterPressureChapter, GroundwaterAboveTheDesignSectionPrintsBothSides) {
     ChapterRig rig;
     ASSERT_TRUE(rig.Run(WriteWaterPressureChapter, d));
     Seq s = waterSide(W2, {15});
-    s.Add(waterSide(W3, {}));
+    s.Add(waterSide(W3, {}, true));
     EXPECT_EQ(Tags(rig.Trace()), s.Tags());
 }
 

@@ -60,7 +60,8 @@ std::string asJoined(const std::string& bytes) {
 const char* const kFiles[] = {"01-conditions.prn", "02-external-forces.prn",
                               "03-flotation.prn",  "04-bearing.prn",
                               "05-wall.prn",       "06-slab.prn",
-                              "07-footing.prn",    "08-curtailment.prn"};
+                              "07-footing.prn",    "08-curtailment.prn",
+                              "09-summary.prn"};
 
 class ReportCli : public testing::Test {
   protected:
@@ -91,9 +92,9 @@ TEST_F(ReportCli, WritesEveryChapterAndJoinsTheOffered) {
         EXPECT_TRUE(fs::exists(out() + "/" + f)) << f;
         EXPECT_NE(r.out.find(out() + "/" + f), std::string::npos) << f;
     }
-    EXPECT_NE(r.out.find(out() + "/combined.prn (1,2,3,4,5,6,7,8)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(out() + "/combined.prn (1,2,3,4,5,6,7,8,9)"), std::string::npos) << r.out;
     EXPECT_TRUE(fs::exists(out() + "/fig-001.fig"));
-    EXPECT_EQ(readFile(out() + "/combined.prn"), joined({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(readFile(out() + "/combined.prn"), joined({1, 2, 3, 4, 5, 6, 7, 8, 9}));
     // Figure references name the kept files by their full paths.
     std::string first = readFile(out() + "/01-conditions.prn");
     EXPECT_NE(first.find("?FG;000;000;" + out() + "/fig-"), std::string::npos);
@@ -108,10 +109,10 @@ TEST_F(ReportCli, WithoutUpliftAndFootingsTheirChaptersAreLeftOut) {
     DesignData d;  // no groundwater, no footings
     CliRun r = cli("report " + save(d, "plain.nvr") + " -o '" + out() + "'");
     ASSERT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("combined.prn (1,2,4,5,6,8)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("combined.prn (1,2,4,5,6,8,9)"), std::string::npos) << r.out;
     EXPECT_EQ(readFile(out() + "/03-flotation.prn"), "");
     EXPECT_EQ(readFile(out() + "/07-footing.prn"), "");
-    EXPECT_EQ(readFile(out() + "/combined.prn"), joined({1, 2, 4, 5, 6, 8}));
+    EXPECT_EQ(readFile(out() + "/combined.prn"), joined({1, 2, 4, 5, 6, 8, 9}));
 }
 
 TEST_F(ReportCli, NumberingFromTheGivenSettingsFile) {
@@ -132,7 +133,7 @@ TEST_F(ReportCli, ExitCodes) {
     for (const std::string& args :
          {std::string("report"), "report " + good, "report " + good + " -o",
           "report " + good + " -o x --chapters 0", "report " + good + " -o x --chapters 1,,2",
-          "report " + good + " -o x --chapters 9", "report " + good + " " + good + " -o x",
+          "report " + good + " -o x --chapters 10", "report " + good + " " + good + " -o x",
           "report " + good + " -o x --frob"})
         EXPECT_EQ(cli(args).status, 2) << args;
     // A design that cannot be read, and one whose calculation fails: nothing written.
