@@ -16,19 +16,28 @@ bool HasFootings(double TB, double T3) {
 
 bool RunCalculation(const DesignData& d, ResultStore& store) {
     store = ResultStore{};
-    std::vector<RunFault> steps;
+    // Each step lists its own fault in store.faults; a step that returns false must
+    // have done so.
+    bool stepsOk = true;
     auto run = [&](bool ok, const char* slot, const char* what) {
-        if (!ok) steps.push_back({slot, what, 0});
+        if (ok) return;
+        stepsOk = false;
+        if (store.faults.empty() || store.faults.back().slot != slot)
+            store.faults.push_back({slot, what, kErrInvalidArgument});
     };
-    run(basCalcGairyoku::CalcLoads(d, store), "CalcLoads", "外力の計算");
+    run(basCalcGairyoku::CalcLoads(d, store), "basCalcGairyoku", "外力の計算");
     run(basCalcTatekabe(d, store), "basCalcTatekabe", "たて壁の断面力の計算");
     run(basCalcScTate(d, store), "basCalcScTate", "たて壁の応力度照査");
     run(basCalcTeiban(d, store), "basCalcTeiban", "底版の断面力の計算");
     run(basCalcScTeiban(d, store), "basCalcScTeiban", "底版の応力度照査");
 
     bool footing = false;
-    run(guarded([&] { footing = HasFootings(d.objInpJyoken.TB, d.objInpJyoken.T3); }) == kNoError,
-        "blnFooting", "フーチングの有無の判定");
+    const std::int32_t decision =
+        guarded([&] { footing = HasFootings(d.objInpJyoken.TB, d.objInpJyoken.T3); });
+    if (decision != kNoError) {
+        stepsOk = false;
+        store.faults.push_back({"blnFooting", "フーチングの有無の判定", decision});
+    }
     store.blnFooting = footing;
     if (store.blnFooting) {
         run(basCalcFooting(d, store), "basCalcFooting", "フーチングの断面力の計算");
@@ -39,10 +48,9 @@ bool RunCalculation(const DesignData& d, ResultStore& store) {
 
     // A class that ended with an error has left its load at 0: the run has not succeeded,
     // though every step went on and kept what it computed.
-    store.faults = std::move(steps);
-    for (RunFault& f : ClassFaults(store))
-        store.faults.push_back(std::move(f));
-    return store.faults.empty();
+    std::vector<RunFault> classes = ClassFaults(store);
+    store.faults.insert(store.faults.end(), classes.begin(), classes.end());
+    return stepsOk && store.faults.empty();
 }
 
 }  // namespace nuvra::calc

@@ -211,6 +211,7 @@ bool CalcLoads(const DesignData& d, ResultStore& store) {
         return true;
     } catch (...) {
         // Arithmetic faults of the set-up, a missing sum row, an allocation failure.
+        store.faults.push_back({"basCalcGairyoku", "外力の計算", CurrentFaultNumber()});
         return false;
     }
 }

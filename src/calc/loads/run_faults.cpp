@@ -59,6 +59,16 @@ std::vector<RunFault> ClassFaults(const ResultStore& s) {
     return k.faults;
 }
 
+std::int32_t CurrentFaultNumber() noexcept {
+    try {
+        throw;
+    } catch (const ArithmeticFault& f) {
+        return f.code;
+    } catch (...) {
+        return kErrInvalidArgument;
+    }
+}
+
 std::string CalcErrorText(std::int32_t error) {
     switch (error) {
         case kErrDivisionByZero:

@@ -10,14 +10,16 @@
 namespace nuvra::calc {
 namespace {
 
-// Runs a step's body; any fault ends the step with false, leaving what it assigned.
+// Runs a step's body; any fault ends the step with false, leaving what it assigned, and
+// is listed in the store's faults with its number.
 template <class F>
-bool step(F&& body) {
+bool step(ResultStore& store, const char* slot, const char* what, F&& body) {
     try {
         body();
         return true;
     } catch (...) {
         // Arithmetic faults, a missing object, an allocation failure.
+        store.faults.push_back({slot, what, CurrentFaultNumber()});
         return false;
     }
 }
@@ -200,11 +202,11 @@ void calcDanotoshi(const DesignData& d, ResultStore& s) {
 }  // namespace
 
 bool basCalcTatekabe(const DesignData& d, ResultStore& store) {
-    return step([&] { calcTatekabe(d, store); });
+    return step(store, "basCalcTatekabe", "たて壁の断面力の計算", [&] { calcTatekabe(d, store); });
 }
 
 bool basCalcScTate(const DesignData& d, ResultStore& s) {
-    return step([&] {
+    return step(s, "basCalcScTate", "たて壁の応力度照査", [&] {
         const CInpKaburi& k = d.objInpKaburi;
         const CInpHaikin& h = d.objInpHaikin;
         const double T2 = d.objInpJyoken.T2;
@@ -216,13 +218,13 @@ bool basCalcScTate(const DesignData& d, ResultStore& s) {
 }
 
 bool basCalcTeiban(const DesignData& d, ResultStore& store) {
-    return step([&] { calcTeiban(d, store); });
+    return step(store, "basCalcTeiban", "底版の断面力の計算", [&] { calcTeiban(d, store); });
 }
 
 bool basCalcScTeiban(const DesignData& d, ResultStore& s) {
     // The lower face takes the end moment at the wall axis and the shear at the inner
     // wall face; the upper face the moment and shear at mid-span.
-    return step([&] {
+    return step(s, "basCalcScTeiban", "底版の応力度照査", [&] {
         const CInpKaburi& k = d.objInpKaburi;
         const CInpHaikin& h = d.objInpHaikin;
         const double T3 = d.objInpJyoken.T3;
@@ -234,12 +236,13 @@ bool basCalcScTeiban(const DesignData& d, ResultStore& s) {
 }
 
 bool basCalcFooting(const DesignData& d, ResultStore& store) {
-    return step([&] { calcFooting(d, store); });
+    return step(store, "basCalcFooting", "フーチングの断面力の計算",
+                [&] { calcFooting(d, store); });
 }
 
 bool basCalcScFooting(const DesignData& d, ResultStore& s) {
     // The footings share the slab's thickness and covers.
-    return step([&] {
+    return step(s, "basCalcScFooting", "フーチングの応力度照査", [&] {
         const CInpKaburi& k = d.objInpKaburi;
         const CInpHaikin& h = d.objInpHaikin;
         const double T3 = d.objInpJyoken.T3;
@@ -251,7 +254,7 @@ bool basCalcScFooting(const DesignData& d, ResultStore& s) {
 }
 
 bool basCalcDanotoshi(const DesignData& d, ResultStore& store) {
-    return step([&] { calcDanotoshi(d, store); });
+    return step(store, "basCalcDanotoshi", "段落とし位置の計算", [&] { calcDanotoshi(d, store); });
 }
 
 }  // namespace nuvra::calc
