@@ -15,7 +15,7 @@ cp "$root/examples/sample.nvr" "$tmp/in.nvr"
 out=$("$cli" design "$tmp/in.nvr" -o "$tmp/out.nvr"); rc=$?
 check "design exits 0 when every face has passing bars" test $rc -eq 0
 check "design prints its heading" grep -q "^■ 自動配筋" <<<"$out"
-check "design prints six face rows" test "$(grep -c "筋 " <<<"$out")" -eq 6
+check "design prints six face rows" test "$(grep -cE "^(たて壁|底　版|フーチング) +(外側|内側|下側|上側)筋 " <<<"$out")" -eq 6
 check "the input file is untouched" cmp -s "$root/examples/sample.nvr" "$tmp/in.nvr"
 check "the written design has 66 lines" test "$(grep -c $'\r$' "$tmp/out.nvr")" -eq 66
 check "the written design differs in its bars only" \

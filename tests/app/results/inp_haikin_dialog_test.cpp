@@ -12,6 +12,7 @@
 #include "app_test_support.h"
 #include "calc/loads/calc_run.h"
 #include "calc/loads/result_lines.h"
+#include "calc/members/bar_selection.h"
 #include "common/number_format.h"
 
 using namespace nuvra;
