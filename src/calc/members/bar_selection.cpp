@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "common/number_format.h"
@@ -66,23 +67,35 @@ BarChoice SelectBars(const CRcKukei& rc, const BarCandidates& candidates) {
 
     const std::vector<double> diameters =
         candidates.diameters.empty() ? StandardDiameters(rc.Zai) : candidates.diameters;
-    const std::vector<double> spacings =
+    std::vector<double> spacings =
         candidates.spacings.empty() ? StandardSpacings() : candidates.spacings;
+    // Widest spacing first: for one diameter the area grows as the spacing shrinks, so
+    // the first spacing that passes is that diameter's best, and once the area exceeds
+    // the best found so far no narrower spacing of it can win.
+    std::sort(spacings.begin(), spacings.end(), std::greater<>());
 
     // One scratch copy carries the forces, section and allowables; only the bars change,
     // as when the engineer types them into the grid.
     CRcKukei trial = rc;
     for (double dia : diameters) {
+        double perMetre = -1;  // area of one bar × 1000: the area at spacing s is perMetre / s
         for (double ctc : spacings) {
+            if (perMetre >= 0 && best.found &&
+                perMetre / ctc > best.area + kAreaTie + 1e-9 * best.area)
+                break;
             trial.Dia = dia;
             trial.ctc = ctc;
             trial.Calc();
-            if (!PassesAll(trial) || !better(trial.Asi(), ctc, dia, best)) continue;
-            best.found = true;
-            best.Dia = dia;
-            best.ctc = ctc;
-            best.area = trial.Asi();
-            best.ratio = GoverningRatio(trial);
+            if (trial.Error() == 0 && perMetre < 0) perMetre = trial.Asi() * ctc;
+            if (!PassesAll(trial)) continue;
+            if (better(trial.Asi(), ctc, dia, best)) {
+                best.found = true;
+                best.Dia = dia;
+                best.ctc = ctc;
+                best.area = trial.Asi();
+                best.ratio = GoverningRatio(trial);
+            }
+            break;
         }
     }
     return best;
