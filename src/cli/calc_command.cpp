@@ -5,6 +5,7 @@
 #include "calc/loads/calc_run.h"
 #include "calc/loads/result_json.h"
 #include "calc/members/run_summary.h"
+#include "cli/batch_command.h"
 #include "cli/commands.h"
 #include "design/input_file.h"
 
@@ -18,6 +19,8 @@ constexpr int kExitFailure = 2;
 }  // namespace
 
 int cmdCalc(const std::vector<std::string>& args) {
+    for (const std::string& a : args)
+        if (a == "--summary") return cmdCalcSummary(args);
     bool json = false;
     bool badOption = false;
     std::vector<std::string> files;

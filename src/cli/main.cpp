@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_command.h"
 #include "cli/calc_command.h"
 #include "cli/commands.h"
+#include "cli/design_command.h"
 #include "cli/figure_command.h"
 #include "cli/report_command.h"
 
@@ -26,7 +28,15 @@ void usage(std::FILE* to) {
         "                        and/or render it to a PDF with the viewer\n"
         "  figure KIND FILE [--case N] [--side 0|1] (-o OUT.svg | --files DIR)\n"
         "                        draw a report figure (shape, block, earth, wall, water,\n"
-        "                        steel) as SVG or as its layout and figure files\n",
+        "                        steel) as SVG or as its layout and figure files\n"
+        "  design FILE [-o OUT.nvr [--force]] [--diameters LIST] [--spacings LIST]\n"
+        "                        choose for every face the passing bars with the least\n"
+        "                        steel; with -o write the design with them\n"
+        "  calc FILE... --summary [--jobs N] [--select-bars] [--bom]\n"
+        "                        one CSV row per design: stability, stress ratios, verdict\n"
+        "  sweep FILE --vary NAME=FROM:TO:STEP [--vary ...] [--summary] [--select-bars]\n"
+        "        [--jobs N] [--bom]\n"
+        "                        the same table over a series of one or two inputs\n",
         to);
 }
 
@@ -50,6 +60,8 @@ int main(int argc, char** argv) {
     if (cmd == "calc") return nuvra::cli::cmdCalc(args);
     if (cmd == "report") return nuvra::cli::cmdReport(args);
     if (cmd == "figure") return nuvra::cli::cmdFigure(args);
+    if (cmd == "design") return nuvra::cli::cmdDesign(args);
+    if (cmd == "sweep") return nuvra::cli::cmdSweep(args);
     std::fprintf(stderr, "nuvra-cli: unknown command \"%s\"\n", cmd.c_str());
     usage(stderr);
     return 2;

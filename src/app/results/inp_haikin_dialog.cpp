@@ -1,11 +1,15 @@
 #include "app/results/inp_haikin_dialog.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/message_service.h"
 #include "app/results/results_grid.h"
 #include "calc/loads/result_lines.h"
+#include "calc/members/bar_selection.h"
 
 namespace nuvra::app {
 namespace {
@@ -59,7 +63,16 @@ frmInpHaikin::frmInpHaikin(AppContext& context, DesignData& design, calc::Result
                   QStringLiteral("結果確認および配筋条件の変更"), parent),
       results_(results) {
     QVBoxLayout* content = contentLayout();
-    content->addWidget(heading(QStringLiteral("■ 応力度照査結果"), "lblTitle0", this));
+    auto* top = new QHBoxLayout;
+    top->addWidget(heading(QStringLiteral("■ 応力度照査結果"), "lblTitle0", this));
+    top->addStretch();
+    cmdAutoBars_ = new QPushButton(QStringLiteral("自動配筋"), this);
+    cmdAutoBars_->setObjectName(QStringLiteral("cmdAutoBars"));
+    cmdAutoBars_->setAutoDefault(false);
+    cmdAutoBars_->setToolTip(
+        QStringLiteral("すべての応力度が許容値以内で鉄筋量が最小の径と間隔を選びます"));
+    top->addWidget(cmdAutoBars_);
+    content->addLayout(top);
     grid_ = new ResultsGrid(this);
     content->addWidget(grid_);
     buildLegend();
@@ -76,6 +89,7 @@ frmInpHaikin::frmInpHaikin(AppContext& context, DesignData& design, calc::Result
     content->addSpacing(6);
 
     connect(grid_, &ResultsGrid::barsEdited, this, &frmInpHaikin::onBarsEdited);
+    connect(cmdAutoBars_, &QPushButton::clicked, this, &frmInpHaikin::onAutoBars);
     grid_->setCurrentValueCell(1, ResultsGrid::Dia);
     grid_->setFocus();
 }
@@ -177,9 +191,35 @@ void frmInpHaikin::onBarsEdited(int row, int /*column*/) {
         return;
     }
     const CRcKukei& rc = calc::RecalculateSection(results_, sectionOfRow(row), dia, ctc);
+    grid_->setFaceMarked(row, false);
     writeStresses(row, rc);
     recolourStresses();
     grid_->viewport()->update();
+}
+
+void frmInpHaikin::onAutoBars() {
+    const auto choices = calc::SelectAllBars(results_, {});
+    calc::ApplyBarChoices(results_, choices);
+    QStringList missing;
+    for (int row = 1; row <= ResultsGrid::kFaceRows; ++row) {
+        const calc::BarChoice& c = choices[static_cast<std::size_t>(row - 1)];
+        if (!c.checked) continue;
+        const CRcKukei& rc = section(row);
+        writeBars(row, rc);
+        writeStresses(row, rc);
+        grid_->setFaceMarked(row, !c.found);
+        if (!c.found)
+            missing << QString::fromUtf8(calc::MemberLabel(c.id)) + QStringLiteral("　") +
+                           QString::fromUtf8(calc::FaceLabel(c.id));
+    }
+    recolourStresses();
+    grid_->viewport()->update();
+    if (!missing.isEmpty())
+        messages().information(this,
+                               QStringLiteral("許容応力度を満たす配筋が見つかりませんでした。\n") +
+                                   missing.join(QLatin1Char('\n')) +
+                                   QStringLiteral("\nこの部材の配筋は変更していません。"),
+                               cmdAutoBars_->text());
 }
 
 void frmInpHaikin::SaveData(bool& /*Cancel*/) {

@@ -12,6 +12,7 @@
 #include "calc/members/section_table.h"
 
 class QLabel;
+class QPushButton;
 
 namespace nuvra::app {
 
@@ -26,6 +27,7 @@ class frmInpHaikin : public InputDialog {
     ResultsGrid* vaSpread1() const { return grid_; }
     QLabel* lblFs() const { return lblFs_; }
     QLabel* lblQmax() const { return lblQmax_; }
+    QPushButton* cmdAutoBars() const { return cmdAutoBars_; }
 
   protected:
     void LoadData() override;
@@ -36,6 +38,9 @@ class frmInpHaikin : public InputDialog {
   private:
     void buildLegend();
     void onBarsEdited(int row, int column);
+    /// Fills the grid with the passing bars of least steel for every face; a face for
+    /// which none passes keeps its bars, is marked and named in a message.
+    void onAutoBars();
     /// The face of grid row 1 to 6; created empty when the run left none.
     calc::CRcKukei& section(int row);
     void writeStresses(int row, const calc::CRcKukei& rc);
@@ -46,6 +51,7 @@ class frmInpHaikin : public InputDialog {
     ResultsGrid* grid_ = nullptr;
     QLabel* lblFs_ = nullptr;
     QLabel* lblQmax_ = nullptr;
+    QPushButton* cmdAutoBars_ = nullptr;
 };
 
 /// The bars of a face in the bar-arrangement record.

@@ -215,6 +215,19 @@ bool ResultsGrid::isFailing(int row, int column) const {
     return it && it->foreground().color() == failingText();
 }
 
+void ResultsGrid::setFaceMarked(int row, bool marked) {
+    if (row < 1 || row > kFaceRows) return;
+    QTableWidgetItem* label = item(row - 1, 1);
+    label->setForeground(marked ? failingText() : QColor(Qt::black));
+    label->setToolTip(marked ? QStringLiteral("許容応力度を満たす配筋が見つかりません")
+                             : QString());
+}
+
+bool ResultsGrid::isFaceMarked(int row) const {
+    if (row < 1 || row > kFaceRows) return false;
+    return item(row - 1, 1)->foreground().color() == failingText();
+}
+
 void ResultsGrid::setCurrentValueCell(int row, int column) {
     if (!isInputCell(row, column)) return;
     setCurrentCell(row - 1, tableColumn(column));

@@ -44,6 +44,11 @@ class ResultsGrid : public QTableWidget {
     void setFailing(int row, int column, bool failing);
     bool isFailing(int row, int column) const;
 
+    /// Marks the face label of a face row (red, with a tip) as a face for which the
+    /// automatic selection found no passing bars; false clears the mark.
+    void setFaceMarked(int row, bool marked);
+    bool isFaceMarked(int row) const;
+
     int currentRowNumber() const { return currentRow() + 1; }
     int currentValueColumn() const { return currentColumn() - kLabelColumns + 1; }
     void setCurrentValueCell(int row, int column);

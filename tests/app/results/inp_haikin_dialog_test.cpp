@@ -12,6 +12,7 @@
 #include "app_test_support.h"
 #include "calc/loads/calc_run.h"
 #include "calc/loads/result_lines.h"
+#include "calc/members/bar_selection.h"
 #include "common/number_format.h"
 
 using namespace nuvra;
@@ -109,6 +110,8 @@ class InpHaikinDialogTest : public QObject {
     void entryThatIsNoValueKeepsTheCell();
     void currentCellStaysOnInputCells();
     void okCopiesSixArrangementsCancelLeavesRecord();
+    void autoBarsFillsTheGridOkStoresCancelDiscards();
+    void autoBarsMarksAndNamesFaceWhereNothingPasses();
 };
 
 void InpHaikinDialogTest::showsTheRunInTheGridAndLines() {
@@ -418,6 +421,91 @@ void InpHaikinDialogTest::okCopiesSixArrangementsCancelLeavesRecord() {
     QCOMPARE(h.FootingUe, (CInpHaikinS{16, 125}));
     // The dialog never writes its position.
     QCOMPARE(r.f.context.settings.readString("InpHaikin", "Top"), QString());
+}
+
+void InpHaikinDialogTest::autoBarsFillsTheGridOkStoresCancelDiscards() {
+    for (const bool ok : {false, true}) {
+        Run r;
+        r.d.objInpJyoken.TB = 0.5;  // footings: all six faces take part
+        r.store = {};
+        QVERIFY(calc::RunCalculation(r.d, r.store));
+        const CInpHaikin entered = r.d.objInpHaikin;
+        // What the selection must find, on an untouched copy of the run.
+        calc::ResultStore copy;
+        QVERIFY(calc::RunCalculation(r.d, copy));
+        const auto expected = calc::SelectAllBars(copy, {});
+
+        frmInpHaikin dlg(r.f.context, r.d, r.store);
+        QCOMPARE(dlg.cmdAutoBars()->text(), QStringLiteral("自動配筋"));
+        bool edited = false;
+        runDialog(
+            dlg,
+            [&] {
+                G& g = *dlg.vaSpread1();
+                QTest::mouseClick(dlg.cmdAutoBars(), Qt::LeftButton);
+                for (int row = 1; row <= 6; ++row) {
+                    const calc::BarChoice& c = expected[static_cast<std::size_t>(row - 1)];
+                    QVERIFY(c.checked && c.found);
+                    QCOMPARE(text(g, row, G::Dia), QString::number(c.Dia));
+                    QCOMPARE(text(g, row, G::Ctc), QString::number(c.ctc));
+                    expectStresses(g, row, r.face(row));
+                    QVERIFY(calc::PassesAll(r.face(row)));
+                    QVERIFY(!g.isFaceMarked(row));
+                    for (int col = G::Sc; col <= G::T0; ++col)
+                        QVERIFY(!g.isFailing(row, col));
+                }
+                // The engineer may still change a cell afterwards.
+                typeInto(g, 3, G::Ctc, QStringLiteral("100"));
+                edited = r.face(3).ctc == 100;
+            },
+            ok);
+        QVERIFY(edited);
+        QVERIFY(r.f.messages.shown.empty());
+        if (!ok) {
+            QCOMPARE(r.d.objInpHaikin, entered);
+            continue;
+        }
+        const CInpHaikin& h = r.d.objInpHaikin;
+        QCOMPARE(h.TateSoto, (CInpHaikinS{expected[0].Dia, expected[0].ctc}));
+        QCOMPARE(h.TateUchi, (CInpHaikinS{expected[1].Dia, expected[1].ctc}));
+        QCOMPARE(h.SokoSita, (CInpHaikinS{expected[2].Dia, 100}));
+        QCOMPARE(h.SokoUe, (CInpHaikinS{expected[3].Dia, expected[3].ctc}));
+        QCOMPARE(h.FootingSita, (CInpHaikinS{expected[4].Dia, expected[4].ctc}));
+        QCOMPARE(h.FootingUe, (CInpHaikinS{expected[5].Dia, expected[5].ctc}));
+    }
+}
+
+void InpHaikinDialogTest::autoBarsMarksAndNamesFaceWhereNothingPasses() {
+    Run r;  // no footings: rows 5 and 6 take no part
+    CRcKukei& wall = r.face(1);
+    wall.Md = 900;  // beyond any bar of the list in a 300 mm wall
+    wall.Calc();
+    frmInpHaikin dlg(r.f.context, r.d, r.store);
+    QStringList footingBars;
+    runDialog(
+        dlg,
+        [&] {
+            G& g = *dlg.vaSpread1();
+            footingBars << text(g, 5, G::Dia) << text(g, 5, G::Ctc);
+            dlg.cmdAutoBars()->click();
+            QVERIFY(g.isFaceMarked(1));
+            QCOMPARE(text(g, 1, G::Dia), QStringLiteral("16"));
+            QCOMPARE(text(g, 1, G::Ctc), QStringLiteral("300"));
+            QVERIFY(g.isFailing(1, G::Ss));
+            QVERIFY(!g.isFaceMarked(2) && !g.isFaceMarked(5));
+            QVERIFY(calc::PassesAll(r.face(2)));
+            QCOMPARE(QStringList() << text(g, 5, G::Dia) << text(g, 5, G::Ctc), footingBars);
+            // A change of the marked row's bars clears its mark.
+            typeInto(g, 1, G::Dia, QStringLiteral("19"));
+            QVERIFY(!g.isFaceMarked(1));
+        },
+        false);
+    QCOMPARE(r.f.messages.shown.size(), std::size_t{1});
+    const ShownMessage& m = r.f.messages.shown[0];
+    QVERIFY(m.text.contains(QStringLiteral("たて壁　外側筋")));
+    QVERIFY(!m.text.contains(QStringLiteral("内側筋")));
+    QCOMPARE(m.title, QStringLiteral("自動配筋"));
+    QCOMPARE(m.icon, MsgIcon::Information);
 }
 
 QTEST_MAIN(InpHaikinDialogTest)
