@@ -60,7 +60,7 @@ DesignSummary SummarizeDesign(const DesignData& d, bool selectBars) {
     if (store.objUkiagari) {
         s.Fs = store.objUkiagari->Fs();
         s.Fa = store.objUkiagari->Fa;
-        if (store.objUkiagari->Hantei() != "OK") addReason(failures, "浮上り");
+        if (store.objUkiagari->Hantei() != "OK") addReason(failures, "浮上");
     }
     if (store.objQmax) {
         s.qmax = store.objQmax->Qmax();
@@ -85,6 +85,7 @@ DesignSummary SummarizeDesign(const DesignData& d, bool selectBars) {
     if (!s.runOk) {
         s.verdict = DesignVerdict::ERROR;
         s.reason = "計算の途中でエラーが発生しました。";
+        if (!store.faults.empty()) s.reason += RunFaultText(store.faults.front());
     } else if (!failures.empty()) {
         s.verdict = DesignVerdict::OUT;
         s.reason = "OUT：" + failures;
