@@ -25,6 +25,9 @@ QMimeType mimeTypeByName(const QFileInfo& info) {
 /// The columns of the detail view (name, size, type, date) wide enough for their
 /// Japanese headers and contents; the name takes what is left.
 void showReadableColumns(QFileDialog& dialog) {
+    if (auto* places = dialog.findChild<QWidget*>(QStringLiteral("sidebar")))
+        places->setMinimumWidth(
+            places->fontMetrics().horizontalAdvance(QStringLiteral("コンピューター")) + 56);
     auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
     if (!view) return;
     QHeaderView* header = view->header();
@@ -47,8 +50,15 @@ QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const {
 }
 
 QString NameOnlyIconProvider::type(const QFileInfo& info) const {
+    // Qt's own provider names a folder in English whatever the translation.
+    if (info.isDir()) return QStringLiteral("フォルダー");
     if (!info.isFile()) return QFileIconProvider::type(info);
     const QMimeType mime = mimeTypeByName(info);
+    if (mime.isDefault()) {
+        // An extension of no known type, such as the designs' own ".nvr".
+        const QString suffix = info.suffix().toUpper();
+        return suffix.isEmpty() ? QStringLiteral("ファイル") : suffix + QStringLiteral(" ファイル");
+    }
     return mime.comment().isEmpty() ? mime.name() : mime.comment();
 }
 
