@@ -54,7 +54,9 @@ void DocumentController::setCurrentFile(const QString& path) {
 }
 
 void DocumentController::rememberFolderOf(const QString& path) {
-    currentFolder_ = QFileInfo(path).absolutePath();
+    // A folder the file dialogs must not open in (a failed save into /proc) is not kept.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (isBrowsableFolder(folder)) currentFolder_ = folder;
 }
 
 void DocumentController::storeInitDir() {
@@ -112,6 +114,8 @@ void DocumentController::open() {
     dialog.FileName = QString();
     dialog.InitialDir = context_.settings.readString("FileName", "InitDir");
     if (dialog.InitialDir.isEmpty()) dialog.InitialDir = q(context_.paths.applicationFolder);
+    // A remembered folder that has gone, or that no dialog should read, gives way to home.
+    dialog.InitialDir = browsableFolderOrHome(dialog.InitialDir);
     dialog.Flags = FileDialogFlags::Open;
     if (context_.dialogs.showFileDialog(dialog, true)) {
         rememberFolderOf(dialog.FileName);

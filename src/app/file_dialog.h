@@ -3,6 +3,7 @@
 // read the same as everywhere else in the program.
 #pragma once
 
+#include <QFileIconProvider>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -51,5 +52,24 @@ class CFileDialog {
     /// description already names its pattern, otherwise "description (p1 p2)".
     static QStringList nameFilters(const QString& filter);
 };
+
+/// Icons and type names of the file dialogs, from the file name alone. Qt's own
+/// provider also looks into the content of a file whose name says nothing, and some of
+/// the kernel's "files" (/proc/kmsg) never answer: the dialog's reader then hangs the
+/// program for good.
+class NameOnlyIconProvider : public QFileIconProvider {
+  public:
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override;
+    QString type(const QFileInfo& info) const override;
+};
+
+/// Whether a file dialog may open in the folder: it exists, can be read and lies on a
+/// file system of files, not on one of the kernel's (/proc, /sys, /dev ...), whose
+/// entries can block whoever reads them.
+bool isBrowsableFolder(const QString& folder);
+
+/// The folder itself when a file dialog may open in it, else the home folder.
+QString browsableFolderOrHome(const QString& folder);
 
 }  // namespace nuvra::app

@@ -6,11 +6,13 @@
 #include "app/main_window.h"
 #include "app/message_service.h"
 #include "app/system_dialogs.h"
+#include "render/japanese_ui.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nuvra"));
     QApplication::setOrganizationName(QStringLiteral("Zantrel"));
+    nuvra::render::installJapaneseUi(application);
 
     nuvra::app::QtMessageService messages;
     nuvra::app::SystemDialogs dialogs;

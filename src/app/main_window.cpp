@@ -11,6 +11,7 @@
 
 #include "app/about_box.h"
 #include "app/app_context.h"
+#include "app/calculation_failure.h"
 #include "app/document_controller.h"
 #include "app/input_dialog.h"
 #include "app/message_service.h"
@@ -200,13 +201,20 @@ void MainWindow::RefreshMenuButtons() {
 void MainWindow::runMenuCommand(int index) {
     const QString tag = commandTag(index);
     setEnabled(false);
-    if (index == InpKekka)
-        calculation_.showResults(document_->design(), this);
-    else if (index == MenuPrint)
-        calculation_.showPrintMenu(document_->design(), this);
-    else
+    QString failure;  // what a failed calculation run prevented
+    if (index == InpKekka) {
+        if (!calculation_.showResults(document_->design(), this))
+            failure = QStringLiteral("結果を表示できません");
+    } else if (index == MenuPrint) {
+        if (!calculation_.showPrintMenu(document_->design(), this))
+            failure = QStringLiteral("計算書を作成できません");
+    } else {
         launchInputDialog(tag);
+    }
     setEnabled(true);
+    if (!failure.isEmpty())
+        context_.messages.critical(this, calculationFailureMessage(calculation_.results(), failure),
+                                   kProductName);
     RefreshMenuButtons();
 }
 

@@ -1,11 +1,19 @@
 #include "app/message_service.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <algorithm>
 
 namespace nuvra::app {
 namespace {
+
+// Width a window frame takes beside its title (icon, close and other buttons), and the
+// narrowest About box.
+constexpr int kTitleFrameAllowance = 160;
+constexpr int kAboutMinimumWidth = 360;
 
 QMessageBox::Icon toQt(MsgIcon icon) {
     switch (icon) {
@@ -65,7 +73,18 @@ MsgResult QtMessageService::showMessage(QWidget* parent, const QString& text, co
 }
 
 void QtMessageService::showAbout(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox::about(parent, title, text);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::RichText);
+    const QIcon icon = box.windowIcon();
+    if (!icon.isNull()) box.setIconPixmap(icon.pixmap(QSize(64, 64)));
+    // QMessageBox sizes itself by its text alone; a window frame then cuts the title.
+    // Room for the title, the frame's buttons and a margin keeps it whole.
+    const int titleWidth = box.fontMetrics().horizontalAdvance(title) + kTitleFrameAllowance;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(std::max(titleWidth, kAboutMinimumWidth), 0,
+                                      QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    box.exec();
 }
 
 void QtMessageService::beep() {

@@ -4,6 +4,8 @@
 #include <QMenu>
 
 #include "app/settings_store.h"
+#include "common/cp932.h"
+#include "common/ini_profile.h"
 
 namespace nuvra::app {
 namespace {
@@ -23,6 +25,13 @@ RecentList updatedRecentList(const RecentList& old, const QString& path) {
     for (int k = 0; k < 4; ++k)
         if (k != dropped) out[next++] = old[static_cast<std::size_t>(k)];
     return out;
+}
+
+bool storableInSettings(const QString& path) {
+    const QString::size_type chars = path.toUcs4().size();
+    return chars <= static_cast<QString::size_type>(CPrivateProfile::kMaxValueChars) &&
+           !path.contains(QLatin1Char('\n')) && !path.contains(QLatin1Char('\r')) &&
+           toCp932(path.toStdString()).has_value();
 }
 
 RecentFiles::RecentFiles(const SettingsStore& settings, QObject* parent)
@@ -50,6 +59,10 @@ QString RecentFiles::entry(int i) const {
 }
 
 void RecentFiles::UpdateRecentFiles(const QString& path) {
+    if (!storableInSettings(path)) {
+        rebuildMenuItems();
+        return;
+    }
     const RecentList list = updatedRecentList(read(), path);
     for (int i = 0; i < 4; ++i)
         settings_.writeString("FileName", kKeys[i], list[static_cast<std::size_t>(i)]);

@@ -20,6 +20,10 @@ using RecentList = std::array<QString, 4>;
 /// fourth entry drops out.
 RecentList updatedRecentList(const RecentList& old, const QString& path);
 
+/// Whether the settings file holds the path as it is: every character in code page 932,
+/// no line break, and no longer than a settings read returns.
+bool storableInSettings(const QString& path);
+
 class RecentFiles : public QObject {
     Q_OBJECT
   public:
@@ -35,6 +39,8 @@ class RecentFiles : public QObject {
     QString entry(int i) const;
 
     /// UpdateRecentFiles: puts path first, writes the list back and rebuilds the items.
+    /// A path the settings file cannot hold is left out and the list stays as it was:
+    /// writing the other entries around it would lose one and repeat another.
     void UpdateRecentFiles(const QString& path);
 
     /// Rebuilds the items: a non-empty entry i shows "&i path" and is enabled, an empty

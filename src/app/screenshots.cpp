@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -18,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/about_box.h"
 #include "app/app_context.h"
 #include "app/document_controller.h"
 #include "app/input_dialog.h"
@@ -27,6 +29,7 @@
 #include "app/results/results_grid.h"
 #include "app/system_dialogs.h"
 #include "design/input_file.h"
+#include "render/japanese_ui.h"
 
 namespace {
 
@@ -130,10 +133,75 @@ bool shootPrintMenu(MainWindow& window, AppContext& context, const QString& dir,
     return ok;
 }
 
+// A system dialog as it opens: `show` runs it, the shot is taken once it is up.
+bool shootModal(const QString& dir, const char* name, const std::function<void()>& show) {
+    bool ok = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            ok = save(framed(*w), dir, name);
+            w->close();
+        }
+    });
+    show();
+    return ok;
+}
+
+// The Qt dialogs and menus the program uses, which speak Japanese whatever the locale.
+bool shootQtDialogs(const QString& outDir, const QString& appFolder) {
+    bool ok = true;
+    const QString designs = appFolder + QStringLiteral("/設計データ");
+    QDir().mkpath(designs + QStringLiteral("/北側幹線"));
+    for (const char* name : {"北側幹線水路.nvr", "排水路No.3.nvr", "用水路 B1.5×H1.2.nvr"}) {
+        QFile out(designs + QLatin1Char('/') + QString::fromUtf8(name));
+        if (out.open(QIODevice::WriteOnly)) out.write(QByteArray(2400, ' '));
+    }
+    ok = shootModal(outDir, "file-dialog.png",
+                    [&designs] {
+                        CFileDialog d;
+                        d.DialogTitle = QStringLiteral("ﾌｧｲﾙを開く...");
+                        d.Filter = QStringLiteral("入力ﾃﾞｰﾀ(*.nvr)|*.nvr");
+                        d.FilterIndex = 1;
+                        d.InitialDir = designs;
+                        d.Flags = FileDialogFlags::Open;
+                        d.Show(true);
+                    }) &&
+         ok;
+    ok = shootModal(outDir, "page-setup.png",
+                    [] {
+                        CPageSetupDialog d;
+                        d.Flags = PageSetupFlags::MarginsInHundredthsMm;
+                        d.MarginTop = 1500;
+                        d.MarginLeft = 2000;
+                        d.Show();
+                    }) &&
+         ok;
+    // The edit menu of every field, over the field it belongs to.
+    QWidget form;
+    form.setWindowTitle(QStringLiteral("設計条件の入力"));
+    auto* edit = new QLineEdit(QStringLiteral("北側幹線水路 U型水路"), &form);
+    edit->setGeometry(10, 10, 300, 26);
+    form.resize(320, 300);
+    form.show();
+    edit->selectAll();
+    QMenu* menu = edit->createStandardContextMenu();
+    menu->popup(edit->mapToGlobal(QPoint(40, 20)));
+    QApplication::processEvents();
+    QPixmap shot = form.grab();
+    {
+        QPainter p(&shot);
+        p.drawPixmap(form.mapFromGlobal(menu->pos()), menu->grab());
+    }
+    menu->hide();
+    delete menu;
+    ok = save(shot, outDir, "context-menu.png") && ok;
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    nuvra::render::installJapaneseUi(application);
     if (argc != 2) {
         std::fprintf(stderr, "usage: nuvra-screenshots OUTDIR\n");
         return 2;
@@ -254,6 +322,11 @@ int main(int argc, char** argv) {
                  ok;
         }
         window.hide();
+    }
+    ok = shootQtDialogs(outDir, appFolder.path()) && ok;
+    {
+        QtMessageService real;
+        ok = shootModal(outDir, "about-box.png", [&real] { showAboutBox(real, nullptr); }) && ok;
     }
     {
         // The exit question as the real message box shows it.

@@ -17,6 +17,8 @@ std::int32_t LineReader::open(const std::string& path) {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) return error_ = fileErrorFromErrno(errno);
     if (S_ISDIR(st.st_mode)) return error_ = kErrPathAccess;
+    // A FIFO would wait for a writer and a device never end: only plain files are read.
+    if (!S_ISREG(st.st_mode)) return error_ = kErrPathAccess;
     f_ = std::fopen(path.c_str(), "rb");
     if (!f_) return error_ = fileErrorFromErrno(errno);
     return 0;

@@ -16,7 +16,8 @@ class LineReader {
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    /// Opens the file; returns 0 or a FileError code (a folder gives kErrPathAccess).
+    /// Opens the file; returns 0 or a FileError code (a folder, a FIFO or a device gives
+    /// kErrPathAccess: only plain files are read).
     std::int32_t open(const std::string& path);
 
     /// Next line without its end; false at end of file (or on an error: see failed()).

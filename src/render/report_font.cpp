@@ -1,6 +1,6 @@
 #include "render/report_font.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
@@ -14,21 +14,71 @@ namespace {
 
 constexpr std::size_t kMaxCachedSizes = 48;
 
+// The OpenType name table: platforms and the two family-name records.
+constexpr int kPlatformUnicode = 0;
+constexpr int kPlatformMacintosh = 1;
+constexpr int kPlatformWindows = 3;
+constexpr int kNameFamily = 1;
+constexpr int kNameTypographicFamily = 16;
+
 }  // namespace
 
-bool ReportFont::load(std::string& error) {
-    base_ = QFont(QString::fromLatin1(kFamily));
-    base_.setHintingPreference(QFont::PreferNoHinting);
-    base_.setStyleStrategy(QFont::PreferOutline);
-    QFontInfo info(base_);
-    QRawFont probe = QRawFont::fromFont(base_);
-    if (info.family() != QLatin1String(kFamily) || !probe.isValid() ||
-        probe.familyName() != QLatin1String(kFamily)) {
-        error =
-            "帳票フォント IPAGothic が見つかりません（fonts-ipafont-gothic を導入してください）";
-        return false;
+QStringList fontFamilyNames(const QRawFont& font) {
+    QStringList names;
+    const QByteArray t = font.fontTable("name");
+    auto u16 = [&t](qsizetype at) {
+        if (at < 0 || at + 2 > t.size()) return -1;
+        return (static_cast<unsigned char>(t[at]) << 8) | static_cast<unsigned char>(t[at + 1]);
+    };
+    const int count = u16(2);
+    const int storage = u16(4);
+    for (int i = 0; i < count; ++i) {
+        const qsizetype record = 6 + 12 * static_cast<qsizetype>(i);
+        const int platform = u16(record);
+        const int encoding = u16(record + 2);
+        const int nameId = u16(record + 6);
+        const int length = u16(record + 8);
+        const int offset = u16(record + 10);
+        if (offset < 0 || (nameId != kNameFamily && nameId != kNameTypographicFamily)) continue;
+        const qsizetype from = static_cast<qsizetype>(storage) + offset;
+        if (from + length > t.size()) continue;
+        QString name;
+        if (platform == kPlatformUnicode || platform == kPlatformWindows) {
+            for (qsizetype k = from; k + 1 < from + length; k += 2)
+                name.append(QChar(static_cast<char16_t>(u16(k))));
+        } else if (platform == kPlatformMacintosh && encoding == 0) {
+            // Mac Roman; family names in it are plain ASCII in practice.
+            name = QString::fromLatin1(t.constData() + from, length);
+        } else {
+            continue;
+        }
+        if (!name.isEmpty() && !names.contains(name)) names.append(name);
     }
-    return true;
+    return names;
+}
+
+bool isReportFont(const QRawFont& font) {
+    return font.isValid() && fontFamilyNames(font).contains(QLatin1String(ReportFont::kFamily));
+}
+
+bool ReportFont::load(std::string& error) {
+    // Under a Japanese locale fontconfig names the family "IPAゴシック", and Qt reports
+    // that name; the font is recognised by the names in its own name table instead.
+    auto prepare = [this](const QString& family) {
+        base_ = QFont(family);
+        base_.setHintingPreference(QFont::PreferNoHinting);
+        base_.setStyleStrategy(QFont::PreferOutline);
+        return isReportFont(QRawFont::fromFont(base_));
+    };
+    cache_.clear();
+    if (prepare(QString::fromLatin1(kFamily))) return true;
+    // Asked for by its English name, a database that lists only the localised one may
+    // substitute another font: look through the families for the one that is IPAGothic.
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+        if (prepare(family)) return true;
+    }
+    error = "帳票フォント IPAGothic が見つかりません（fonts-ipafont-gothic を導入してください）";
+    return false;
 }
 
 const QRawFont& ReportFont::raw(double pixelSize, bool bold) {

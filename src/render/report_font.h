@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QRawFont>
+#include <QStringList>
 #include <map>
 #include <string>
 #include <string_view>
@@ -25,7 +26,8 @@ class ReportFont {
     /// Top of a character's em box above its baseline, as a part of the em.
     static constexpr double kEmTop = 0.88;
 
-    /// Finds the font; false with a message when it is not installed.
+    /// Finds the font, whatever language the font database names it in; false with a
+    /// message when it is not installed.
     bool load(std::string& error);
 
     /// The font at `pixelSize` device units per em (cached).
@@ -37,6 +39,12 @@ class ReportFont {
     QFont base_;
     std::map<std::pair<long, bool>, QRawFont> cache_;
 };
+
+/// The family names a font's name table holds, in every language and platform it has
+/// (name records 1 and 16), each once; empty for a font without a readable table.
+QStringList fontFamilyNames(const QRawFont& font);
+/// True when the font is IPAGothic, by any of its family names.
+bool isReportFont(const QRawFont& font);
 
 struct TextRun {
     std::string_view bytes;  ///< CP932

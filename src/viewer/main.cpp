@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "render/headless_gui.h"
+#include "render/japanese_ui.h"
 #include "render/pdf_export.h"
 #include "render/report_document.h"
 #include "render/report_font.h"
@@ -37,6 +38,7 @@ int writePdf(const ViewerArgs& args, int& argc, char** argv) {
 int showWindow(const ViewerArgs& args, int& argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("ospex"));
+    nuvra::render::installJapaneseUi(app);
     const QString title = QStringLiteral("印刷プレビュー");
     nuvra::render::ReportFont font;
     std::string error;

@@ -56,6 +56,10 @@ class DocumentTest : public QObject {
     void saveWritesOrReports();
     void saveAsSetsCaptionAndClearsModified();
     void cancelledSaveAsChangesNothing();
+    void pathsTheSettingsCannotHoldStayOutOfTheList_data();
+    void pathsTheSettingsCannotHoldStayOutOfTheList();
+    void unsuitableFoldersAreNotOfferedAgain_data();
+    void unsuitableFoldersAreNotOfferedAgain();
 };
 
 void DocumentTest::newDesignAsksAndResets() {
@@ -113,7 +117,8 @@ void DocumentTest::openDialogIsAskedAsExpected() {
     AppFixture f;
     MainWindow w(f.context);
     w.document().open();  // no InitDir yet: the application folder
-    f.context.settings.writeString("FileName", "InitDir", QStringLiteral("/srv/設計"));
+    QDir(f.root.path()).mkpath(QStringLiteral("設計"));
+    f.context.settings.writeString("FileName", "InitDir", f.file(QStringLiteral("設計")));
     w.document().open();
     QCOMPARE(f.dialogs.fileRequests.size(), std::size_t(2));
     const auto& first = f.dialogs.fileRequests[0];
@@ -125,7 +130,7 @@ void DocumentTest::openDialogIsAskedAsExpected() {
     QVERIFY(first.dialog.FileName.isEmpty());
     QCOMPARE(first.dialog.Flags, 6148);
     QCOMPARE(first.dialog.InitialDir, f.appFolder());
-    QCOMPARE(f.dialogs.fileRequests[1].dialog.InitialDir, QStringLiteral("/srv/設計"));
+    QCOMPARE(f.dialogs.fileRequests[1].dialog.InitialDir, f.file(QStringLiteral("設計")));
 
     w.document().saveAs();
     const auto& save = f.dialogs.fileRequests[2];
@@ -370,6 +375,74 @@ void DocumentTest::cancelledSaveAsChangesNothing() {
     QCOMPARE(w.windowTitle(), QStringLiteral("ヌブラの設計"));
     QVERIFY(w.recentFiles().entry(0).isEmpty());
     QVERIFY(f.messages.shown.empty());
+}
+
+void DocumentTest::pathsTheSettingsCannotHoldStayOutOfTheList_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("listed");
+    QTest::newRow("a folder in CP932") << QStringLiteral("水路") << true;
+    QTest::newRow("é has no CP932 form") << QStringLiteral("café") << false;
+    QTest::newRow("longer than a settings read") << QString(130, QLatin1Char('d')) << false;
+}
+
+void DocumentTest::pathsTheSettingsCannotHoldStayOutOfTheList() {
+    QFETCH(QString, folder);
+    QFETCH(bool, listed);
+    AppFixture f;
+    QDir(f.root.path()).mkpath(folder);
+    const QString path = f.file(folder + QStringLiteral("/x.nvr"));
+    writeDesign(path, "x");
+    const RecentList old{QStringLiteral("/d/1.nvr"), QStringLiteral("/d/2.nvr"),
+                         QStringLiteral("/d/3.nvr"), QStringLiteral("/d/4.nvr")};
+    for (int i = 0; i < 4; ++i)
+        f.context.settings.writeString(
+            "FileName", QByteArray("FileName" + QByteArray::number(i + 1)).constData(),
+            old[static_cast<std::size_t>(i)]);
+    MainWindow w(f.context);
+    const RecentList expected = listed ? RecentList{path, old[0], old[1], old[2]} : old;
+    // Opened, saved and saved under the same name: the list is whole each time.
+    f.dialogs.files = {path, path};
+    w.document().open();
+    QCOMPARE(w.document().design().objInpJyoken.Title, std::string("x"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("ヌブラの設計 - x.nvr"));
+    QCOMPARE(w.recentFiles().read(), expected);
+    QVERIFY(w.document().save());
+    QVERIFY(w.document().saveAs());
+    QCOMPARE(w.recentFiles().read(), expected);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(w.recentFiles().item(i)->text(),
+                 QStringLiteral("&%1 ").arg(i + 1) + expected[static_cast<std::size_t>(i)]);
+    QVERIFY(f.messages.shown.empty());
+    QCOMPARE(storableInSettings(path), listed);
+}
+
+void DocumentTest::unsuitableFoldersAreNotOfferedAgain_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("a folder of files") << QString() << true;
+    QTest::newRow("/proc") << "/proc" << false;
+    QTest::newRow("/sys/kernel") << "/sys/kernel" << false;
+    QTest::newRow("/dev") << "/dev" << false;
+    QTest::newRow("a folder that has gone") << "/no/such/folder" << false;
+}
+
+void DocumentTest::unsuitableFoldersAreNotOfferedAgain() {
+    QFETCH(QString, stored);
+    QFETCH(bool, offered);
+    AppFixture f;
+    if (stored.isEmpty()) stored = f.root.path();
+    f.context.settings.writeString("FileName", "InitDir", stored);
+    MainWindow w(f.context);
+    w.document().open();
+    QCOMPARE(f.dialogs.fileRequests.back().dialog.InitialDir, offered ? stored : QDir::homePath());
+
+    // A save that fails in /proc does not make /proc the folder of the next dialog.
+    f.dialogs.files = {QStringLiteral("/proc/x.nvr")};
+    QVERIFY(!w.document().saveAs());
+    QCOMPARE(f.messages.shown.size(), std::size_t(1));
+    QCOMPARE(f.context.settings.readString("FileName", "InitDir"), f.appFolder());
+    w.document().open();
+    QCOMPARE(f.dialogs.fileRequests.back().dialog.InitialDir, f.appFolder());
 }
 
 QTEST_MAIN(DocumentTest)

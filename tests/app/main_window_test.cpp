@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "app/calculation_failure.h"
 #include "app/document_controller.h"
 #include "app/input_dialog.h"
 #include "app/main_window.h"
@@ -307,7 +308,9 @@ void MainWindowTest::resultsCommandOpensResultsOnlyAfterSuccessfulRun() {
     w.cmdMenu(MainWindow::MenuPrint)->click();
     QCOMPARE(printMenus, 1);
 
-    // A design the calculation cannot handle opens neither window.
+    // A design the calculation cannot handle opens neither window, and says which step
+    // stopped on what.
+    QVERIFY(f.messages.shown.empty());
     d.objInpJyoken.H = 0;
     QVERIFY(!w.calculation().runCalculation(d));
     w.cmdMenu(MainWindow::InpKekka)->click();
@@ -315,6 +318,28 @@ void MainWindowTest::resultsCommandOpensResultsOnlyAfterSuccessfulRun() {
     QCOMPARE(loads, 1);
     QCOMPARE(printMenus, 1);
     QVERIFY(w.isEnabled());
+    QCOMPARE(f.messages.shown.size(), std::size_t(2));
+    const QString stopped =
+        QStringLiteral("･外力の計算：objWeight(ケースⅠ) で 0 による除算（ｴﾗｰｺｰﾄﾞ ： 11）");
+    const struct {
+        QString consequence;
+    } expected[] = {{QStringLiteral("結果を表示できません")},
+                    {QStringLiteral("計算書を作成できません")}};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const ShownMessage& m = f.messages.shown[i];
+        QCOMPARE(m.icon, MsgIcon::Critical);
+        QCOMPARE(m.title, QStringLiteral("ヌブラの設計"));
+        const QStringList lines = m.text.split(QLatin1Char('\n'));
+        QCOMPARE(lines[0], QStringLiteral("計算の途中でエラーが発生したため、") +
+                               expected[i].consequence + QStringLiteral("。"));
+        QCOMPARE(lines[2], stopped);
+        // The steps that depend on the loads are named after it, in the run's order.
+        QVERIFY(lines.indexOf(QStringLiteral("･たて壁の設計：計算を完了できませんでした")) > 2);
+    }
+    // A run that succeeds has nothing to report.
+    d.objInpJyoken.H = 2;
+    QVERIFY(w.calculation().runCalculation(d));
+    QVERIFY(failedCalculationSteps(w.calculation().results()).isEmpty());
 }
 
 void MainWindowTest::pageSetupStoresMarginsInMillimetres() {

@@ -1,12 +1,22 @@
 // The file and page-setup dialog wrappers against the real Qt dialogs (offscreen).
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QTreeView>
 #include <QtTest>
 
 #include "app/file_dialog.h"
+#include "app/message_service.h"
 #include "app/page_setup_dialog.h"
 #include "app_test_support.h"
+#include "render/japanese_ui.h"
 
 using namespace nuvra::app;
 using namespace nuvra::app::test;
@@ -23,6 +33,11 @@ class SystemDialogsTest : public QObject {
     void pageSetupReturnsMarginsInHundredthsOfMm();
     void pageSetupInThousandthsOfInches();
     void cancelledPageSetupChangesNothing();
+    void qtTextsAreJapaneseWhateverTheLocale();
+    void fileDialogStartsOnlyInBrowsableFolders_data();
+    void fileDialogStartsOnlyInBrowsableFolders();
+    void fileTypesComeFromTheNameAlone();
+    void aboutBoxIsWideEnoughForItsTitle();
 };
 
 void SystemDialogsTest::filterPairs_data() {
@@ -49,6 +64,106 @@ void SystemDialogsTest::filterPairs() {
         got << d << p;
     QCOMPARE(got, pairs);
     QCOMPARE(CFileDialog::nameFilters(filter), qtFilters);
+}
+
+void SystemDialogsTest::qtTextsAreJapaneseWhateverTheLocale() {
+    // The suite runs under LC_ALL=C: the texts must not depend on the system's language.
+    QVERIFY(nuvra::render::installJapaneseUi(*QCoreApplication::instance()));
+    QStringList texts;
+    whenModal([&texts](QWidget* w) {
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            texts << b->text();
+        w->close();
+    });
+    QMessageBox::question(nullptr, QStringLiteral("t"), QStringLiteral("q"),
+                          QMessageBox::Ok | QMessageBox::Cancel);
+    QVERIFY2(texts.contains(QStringLiteral("キャンセル")), qPrintable(texts.join(',')));
+
+    // The open dialog: its buttons, its column headers whole, and the edit menu of a field.
+    QTemporaryDir dir;
+    CFileDialog d;
+    d.InitialDir = dir.path();
+    d.Filter = QStringLiteral("入力ﾃﾞｰﾀ(*.nvr)|*.nvr");
+    d.Flags = FileDialogFlags::Open;
+    QStringList buttons, headers, menu;
+    bool columnsWhole = true;
+    whenModal([&](QWidget* w) {
+        for (QPushButton* b : w->findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
+            buttons << b->text();
+        auto* view = w->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QHeaderView* header = view->header();
+        for (int c = 0; c < header->count(); ++c) {
+            const QString h = header->model()->headerData(c, Qt::Horizontal).toString();
+            headers << h;
+            columnsWhole = columnsWhole &&
+                           header->sectionSize(c) >= header->fontMetrics().horizontalAdvance(h);
+        }
+        QMenu* edit =
+            w->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->createStandardContextMenu();
+        for (QAction* a : edit->actions())
+            menu << a->text().section(QLatin1Char('\t'), 0, 0);  // without the shortcut
+        delete edit;
+        static_cast<QDialog*>(w)->reject();
+    });
+    QVERIFY(!d.Show(true));
+    QVERIFY2(
+        buttons.contains(QStringLiteral("開く(&O)")) || buttons.contains(QStringLiteral("開く")),
+        qPrintable(buttons.join(',')));
+    QVERIFY2(buttons.contains(QStringLiteral("キャンセル")), qPrintable(buttons.join(',')));
+    QCOMPARE(headers.size(), 4);
+    QVERIFY2(headers.contains(QStringLiteral("名前")), qPrintable(headers.join(',')));
+    QVERIFY2(columnsWhole, qPrintable(headers.join(',')));
+    QVERIFY2(menu.contains(QStringLiteral("元に戻す(&U)")), qPrintable(menu.join(',')));
+    QVERIFY2(menu.contains(QStringLiteral("貼り付け(&P)")), qPrintable(menu.join(',')));
+}
+
+void SystemDialogsTest::fileDialogStartsOnlyInBrowsableFolders_data() {
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("a folder of files") << QString() << true;
+    QTest::newRow("/proc") << "/proc" << false;
+    QTest::newRow("inside /proc") << "/proc/self" << false;
+    QTest::newRow("/sys") << "/sys" << false;
+    QTest::newRow("/dev") << "/dev" << false;
+    QTest::newRow("gone") << "/no/such/folder" << false;
+}
+
+void SystemDialogsTest::fileDialogStartsOnlyInBrowsableFolders() {
+    QFETCH(QString, initial);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    if (initial.isEmpty()) initial = dir.path();
+    QCOMPARE(isBrowsableFolder(initial), kept);
+    CFileDialog d;
+    d.InitialDir = initial;
+    d.Flags = FileDialogFlags::Open;
+    QString directory;
+    whenModal([&directory](QWidget* w) {
+        directory = qobject_cast<QFileDialog*>(w)->directory().absolutePath();
+        static_cast<QDialog*>(w)->reject();
+    });
+    QVERIFY(!d.Show(true));
+    QCOMPARE(directory, kept ? QDir(initial).absolutePath() : QDir::homePath());
+}
+
+void SystemDialogsTest::fileTypesComeFromTheNameAlone() {
+    // A PNG without its extension: Qt's provider reads the content to call it an image,
+    // the dialogs' provider goes by the name and never opens the file.
+    QTemporaryDir dir;
+    const QString noName = dir.path() + QStringLiteral("/picture");
+    const QString named = dir.path() + QStringLiteral("/picture.png");
+    for (const QString& path : {noName, named}) {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, '\0'));
+    }
+    QMimeDatabase db;
+    const QString png = db.mimeTypeForName(QStringLiteral("image/png")).comment();
+    NameOnlyIconProvider names;
+    QCOMPARE(QFileIconProvider().type(QFileInfo(noName)), png);  // what the content says
+    QVERIFY(names.type(QFileInfo(noName)) != png);
+    QCOMPARE(names.type(QFileInfo(named)), png);
+    QCOMPARE(names.type(QFileInfo(dir.path())), QStringLiteral("フォルダー"));
 }
 
 void SystemDialogsTest::cancelKeepsFileName() {
@@ -168,6 +283,20 @@ void SystemDialogsTest::cancelledPageSetupChangesNothing() {
     QCOMPARE(d.MarginTop, 1500);
     QCOMPARE(d.Orientation, std::int16_t(0));
     QVERIFY(d.DeviceName().isEmpty());
+}
+
+void SystemDialogsTest::aboutBoxIsWideEnoughForItsTitle() {
+    // A message box sizes itself by its text; the window frame would cut a longer title.
+    const QString title = QStringLiteral("バージョン情報　ヌブラの設計　U型水路の構造計算");
+    int width = 0, titleWidth = 0;
+    whenModal([&](QWidget* w) {
+        width = w->width();
+        titleWidth = w->fontMetrics().horizontalAdvance(title);
+        w->close();
+    });
+    QtMessageService real;
+    real.showAbout(nullptr, title, QStringLiteral("<p>1.0</p>"));
+    QVERIFY2(width > titleWidth, qPrintable(QStringLiteral("%1 <= %2").arg(width).arg(titleWidth)));
 }
 
 QTEST_MAIN(SystemDialogsTest)

@@ -44,6 +44,30 @@ TEST(ReadHeaderName, VersionProbe) {
     EXPECT_EQ(ReadHeaderName(dir.path()), "error");
 }
 
+// A FIFO would block the open until a writer comes, a device would never end: both are
+// refused at once, like a folder.
+TEST(LineReader, ReadsOnlyPlainFiles) {
+    TempDir dir;
+    const std::string fifo = dir.file("pipe.nvr");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    writeFile(dir.file("plain.nvr"), "a\r\n");
+    const struct {
+        std::string path;
+        std::int32_t code;
+    } cases[] = {
+        {dir.file("plain.nvr"), 0},
+        {dir.path(), kErrPathAccess},
+        {fifo, kErrPathAccess},
+        {"/dev/zero", kErrPathAccess},
+    };
+    for (const auto& c : cases) {
+        LineReader in;
+        EXPECT_EQ(in.open(c.path), c.code) << c.path;
+    }
+    EXPECT_EQ(ReadHeaderName(fifo), "error");
+    EXPECT_EQ(ReadHeaderName("/dev/zero"), "error");
+}
+
 TEST(FileHelpers, KillMakeTestCreate) {
     TempDir dir;
     std::string f = dir.file("a.txt");

@@ -13,11 +13,32 @@
 namespace nuvra::render {
 namespace {
 
-TEST(ReportFont, IsFoundByName) {
+// Found by the names in the font's own name table, which hold the English and the
+// Japanese family name whatever the locale; the suite also runs under ja_JP.UTF-8,
+// where the font database reports the Japanese one.
+TEST(ReportFont, IsFoundByItsNamesInEveryLanguage) {
     ReportFont font;
     std::string error;
     ASSERT_TRUE(font.load(error)) << error;
-    EXPECT_EQ(font.raw(40, false).familyName(), QStringLiteral("IPAGothic"));
+    const QStringList names = fontFamilyNames(font.raw(40, false));
+    EXPECT_TRUE(names.contains(QStringLiteral("IPAGothic"))) << names.join(',').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("IPAゴシック"))) << names.join(',').toStdString();
+    EXPECT_TRUE(isReportFont(font.raw(12, true)));
+}
+
+// Only IPAGothic itself passes, not its proportional sister from the same package.
+TEST(ReportFont, OtherFontsAreNotTheReportFont) {
+    const struct {
+        const char* family;
+        bool isReport;
+    } cases[] = {{"IPAGothic", true}, {"IPAPGothic", false}};
+    for (const auto& c : cases) {
+        QFont f(QString::fromUtf8(c.family));
+        f.setStyleStrategy(QFont::PreferOutline);
+        EXPECT_EQ(isReportFont(QRawFont::fromFont(f)), c.isReport) << c.family;
+    }
+    EXPECT_FALSE(isReportFont(QRawFont()));
+    EXPECT_TRUE(fontFamilyNames(QRawFont()).isEmpty());
 }
 
 // The layout relies on it: every CP932 character has a glyph one half-width (single

@@ -107,7 +107,7 @@ void frmInpJyoken::LoadData() {
 }
 
 void frmInpJyoken::SaveData(bool& Cancel) {
-    if (!enteredValuesInRange()) {
+    if (!allValuesInRange()) {
         Cancel = true;
         return;
     }

@@ -59,7 +59,7 @@ void frmInpKaburi::LoadData() {
 }
 
 void frmInpKaburi::SaveData(bool& Cancel) {
-    if (!enteredValuesInRange()) {
+    if (!allValuesInRange()) {
         Cancel = true;
         return;
     }

@@ -71,7 +71,7 @@ void frmInpKiso::LoadData() {
 }
 
 void frmInpKiso::SaveData(bool& Cancel) {
-    if (!enteredValuesInRange()) {
+    if (!allValuesInRange()) {
         Cancel = true;
         return;
     }

@@ -95,7 +95,7 @@ void frmInpMorido::LoadData() {
 }
 
 void frmInpMorido::SaveData(bool& Cancel) {
-    if (!enteredValuesInRange()) {
+    if (!allValuesInRange()) {
         Cancel = true;
         return;
     }

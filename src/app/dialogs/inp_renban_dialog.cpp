@@ -162,6 +162,16 @@ void frmInpRenban::tabClick(int index) {
     if (key == QLatin1String("Tab3")) refreshMarginPreview();
 }
 
+void frmInpRenban::revealField(QWidget* field) {
+    for (int i = 0; i < 3; ++i) {
+        if (!fraTab_[i]->isAncestorOf(field)) continue;
+        if (TabStrip1_->currentIndex() == i)
+            tabClick(i);  // the page is in front already; make sure it is enabled
+        else
+            TabStrip1_->setCurrentIndex(i);
+    }
+}
+
 void frmInpRenban::optMethodClick(int method) {
     txtMethod_->setPlainText(methodPreview(method).join(QLatin1Char('\n')));
 }
@@ -202,7 +212,7 @@ void frmInpRenban::LoadData() {
 }
 
 void frmInpRenban::SaveData(bool& Cancel) {
-    if (!enteredValuesInRange()) {
+    if (!allValuesInRange()) {
         Cancel = true;
         return;
     }

@@ -27,6 +27,7 @@ class frmInpRenban : public RecordDialog {
   protected:
     void LoadData() override;
     void SaveData(bool& Cancel) override;
+    void revealField(QWidget* field) override;
 
   private:
     void tabClick(int index);

@@ -153,7 +153,7 @@ void frmInpZairyo::LoadData() {
 }
 
 void frmInpZairyo::SaveData(bool& Cancel) {
-    if (!enteredValuesInRange()) {
+    if (!allValuesInRange()) {
         Cancel = true;
         return;
     }

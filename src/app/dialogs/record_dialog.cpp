@@ -39,6 +39,7 @@ NumericField* RecordDialog::makeField(const char* name, const NumericFieldSpec& 
     auto* field = new NumericField(messages(), spec, this);
     field->setObjectName(QString::fromUtf8(name));
     field->setCaption(caption);
+    connect(field, &NumericField::revealRequested, this, &RecordDialog::revealField);
     fields_.push_back(field);
     return field;
 }
@@ -73,11 +74,13 @@ void RecordDialog::unifyFieldWidths() {
         f->setFixedWidth(width);
 }
 
-bool RecordDialog::enteredValuesInRange() {
+bool RecordDialog::allValuesInRange() {
     for (NumericField* f : fields_) {
-        if ((f->edited() || f->hasFocus()) && !f->checkRange()) return false;
+        if (!f->checkRange()) return false;
     }
     return true;
 }
+
+void RecordDialog::revealField(QWidget*) {}
 
 }  // namespace nuvra::app

@@ -41,10 +41,15 @@ class RecordDialog : public InputDialog {
     /// Gives every field of the dialog the width of the widest, so that they line up.
     void unifyFieldWidths();
 
-    /// At OK: every field the user typed into, and the field with the focus, must hold a
-    /// value of its range. Shows the range message of the first that does not and puts
-    /// the focus there. A stored value the user did not touch passes as it is.
-    bool enteredValuesInRange();
+    /// At OK: every field must hold a value of its range, whether the user typed it or
+    /// it came from the record, and whether or not the field can be reached just now.
+    /// The first that does not is shown (its page selected, enabled), then its range
+    /// message, and the focus goes there.
+    bool allValuesInRange();
+
+    /// Brings a field's page to the front before it asks for a correction; the dialogs
+    /// with pages override it.
+    virtual void revealField(QWidget* field);
 
   private:
     std::vector<NumericField*> fields_;

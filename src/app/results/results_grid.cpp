@@ -248,6 +248,12 @@ void ResultsGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
     QTableWidget::currentChanged(current, previous);
 }
 
+QItemSelectionModel::SelectionFlags ResultsGrid::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const {
+    if (index.isValid() && !isInputIndex(index)) return QItemSelectionModel::NoUpdate;
+    return QTableWidget::selectionCommand(index, event);
+}
+
 void ResultsGrid::focusInEvent(QFocusEvent* event) {
     QTableWidget::focusInEvent(event);
     const QModelIndex current = currentIndex();

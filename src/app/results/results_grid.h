@@ -62,6 +62,10 @@ class ResultsGrid : public QTableWidget {
 
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    /// A click, key or drag towards a locked cell leaves the selection as it is, so the
+    /// current cell keeps its highlight when the move is refused.
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
     void focusInEvent(QFocusEvent* event) override;
 
   private:

@@ -102,6 +102,42 @@ QString picture(double v, const QString& pattern) {
     return QString::fromStdString(formatPicture(v, pattern.toStdString()));
 }
 
+/// Holds back the clicks and keys aimed at the other controls of the field's window
+/// from the moment a field with a value out of range loses the focus until it has been
+/// checked: the option, tab or button the user went to must not act on the bad value,
+/// nor disable or hide the field first. The range message, a window of its own, is not
+/// held.
+class InputHold : public QObject {
+  public:
+    explicit InputHold(QWidget* field) : QObject(field), field_(field) {
+        qApp->installEventFilter(this);
+    }
+    ~InputHold() override { qApp->removeEventFilter(this); }
+    InputHold(const InputHold&) = delete;
+    InputHold& operator=(const InputHold&) = delete;
+
+    bool eventFilter(QObject* target, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Shortcut:
+            case QEvent::Wheel:
+                break;
+            default:
+                return false;
+        }
+        if (!target->isWidgetType()) return false;
+        auto* w = static_cast<QWidget*>(target);
+        return w != field_ && w->window() == field_->window();
+    }
+
+  private:
+    QWidget* field_;
+};
+
 }  // namespace
 
 NumericField::NumericField(MessageService& messages, const NumericFieldSpec& spec, QWidget* parent)
@@ -136,8 +172,18 @@ QString NumericField::rangeMessage() const {
            picture(max_, display_);
 }
 
+void NumericField::reveal() {
+    emit revealRequested(this);
+    const QWidget* top = window();
+    for (QWidget* w = this; w; w = w->parentWidget()) {
+        if (!w->isEnabled()) w->setEnabled(true);
+        if (w == top) break;
+    }
+}
+
 bool NumericField::checkRange() {
     if (inRange()) return true;
+    reveal();
     messages_.beep();
     messages_.information(this, rangeMessage(), messageTitle());
     refocusing = true;
@@ -160,8 +206,13 @@ void NumericField::focusOutEvent(QFocusEvent* event) {
     if (refocusing || event->reason() == Qt::PopupFocusReason ||
         event->reason() == Qt::ActiveWindowFocusReason)
         return;
-    // After the event that moved the focus has been handled: the check may open a
-    // message box, which must not run inside the focus change.
+    if (inRange()) return;
+    // Cancel discards the entry anyway: pressing it is no reason to hold the user.
+    const QWidget* to = QApplication::focusWidget();
+    if (to && to->property("skipsRangeCheck").toBool()) return;
+    // The check runs after the event that moved the focus has been handled, since it
+    // opens a message box; until then that event and what follows it are held back.
+    if (!hold_) hold_ = new InputHold(this);
     QPointer<NumericField> self(this);
     QTimer::singleShot(0, this, [self] {
         if (self) self->checkAfterLeaving();
@@ -169,10 +220,9 @@ void NumericField::focusOutEvent(QFocusEvent* event) {
 }
 
 void NumericField::checkAfterLeaving() {
-    if (!isVisible() || !isEnabled() || hasFocus()) return;
-    // Cancel discards the entry anyway: pressing it is no reason to hold the user.
-    const QWidget* to = QApplication::focusWidget();
-    if (to && to->property("skipsRangeCheck").toBool()) return;
+    delete hold_;
+    // Back in the field already, or its window closed: nothing to hold the user to.
+    if (hasFocus() || !window()->isVisible()) return;
     checkRange();
 }
 

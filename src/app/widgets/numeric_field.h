@@ -3,10 +3,13 @@
 // precision that can be entered), a display picture (how the value is shown while the
 // field does not have the focus) and a closed range. Leaving the field with a value
 // outside the range beeps, shows "入力範囲：min ～ max" in the display picture and puts
-// the focus back. Dialogs read value() / intValue() and never parse text themselves.
+// the focus back, whatever took the focus: the click or key that moved it is held back
+// until the check has run, and a field that was hidden or disabled meanwhile is shown
+// again first. Dialogs read value() / intValue() and never parse text themselves.
 #pragma once
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 
@@ -47,14 +50,19 @@ class NumericField : public QLineEdit {
     bool edited() const { return edited_; }
     /// "入力範囲：" + min + " ～ " + max, both in the display picture.
     QString rangeMessage() const;
-    /// What leaving the field does: when the value is out of range, beep, show the range
-    /// message and put the focus back into the field. Returns whether the value is in
-    /// range.
+    /// What leaving the field does: when the value is out of range, show the field (see
+    /// reveal), beep, show the range message and put the focus back into the field.
+    /// Returns whether the value is in range.
     bool checkRange();
+    /// Makes the field reachable: revealRequested lets the dialog select its page, then
+    /// the field and every disabled parent up to its window are enabled.
+    void reveal();
 
   signals:
     /// The user changed the value (per keystroke).
     void valueEdited(double value);
+    /// The field is about to ask for a correction and must be visible for it.
+    void revealRequested(NumericField* field);
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -67,6 +75,7 @@ class NumericField : public QLineEdit {
     QString messageTitle() const;
 
     MessageService& messages_;
+    QPointer<QObject> hold_;  ///< input held back until the check after leaving
     QString input_;
     QString display_;
     double min_;

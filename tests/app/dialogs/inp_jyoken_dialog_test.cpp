@@ -19,7 +19,7 @@ class InpJyokenDialogTest : public QObject {
     void waterLevelRule_data();
     void waterLevelRule();
     void okRefusesAnEntryOutOfRange();
-    void storedValueOutOfRangePassesUntouched();
+    void storedValueOutOfRangeMustBeCorrected();
     void cancelChangesNothing();
 };
 
@@ -183,20 +183,34 @@ void InpJyokenDialogTest::okRefusesAnEntryOutOfRange() {
     QCOMPARE(f.messages.beeps, 1);
 }
 
-void InpJyokenDialogTest::storedValueOutOfRangePassesUntouched() {
-    // Values read from a file are not range-checked; OK without touching them keeps them.
+void InpJyokenDialogTest::storedValueOutOfRangeMustBeCorrected() {
+    // Values read from a file are not range-checked, but OK does not store them again:
+    // the first is shown with its range until it is corrected.
     AppFixture f;
     DesignData d;
     d.objInpJyoken.B = 150;
     d.objInpJyoken.Fa = 1.5;
     d.objInpJyoken.Kento = 7;  // no option for it
     frmInpJyoken dlg(f.context, d);
-    runDialog(dlg, [&] { dlg.cmdOk()->click(); });
-    QCOMPARE(d.objInpJyoken.B, 150.0);
-    QCOMPARE(d.objInpJyoken.Fa, 1.5);
+    runDialog(dlg, [&] {
+        dlg.cmdOk()->click();
+        QVERIFY(field(dlg, "numB")->hasFocus());
+        QCOMPARE(d.objInpJyoken.B, 150.0);  // nothing stored
+        QVERIFY(!d.objInpJyoken.InpFlg);
+        typeInto(field(dlg, "numB"), QStringLiteral("1.8"));
+        dlg.cmdOk()->click();
+        QVERIFY(field(dlg, "numFa")->hasFocus());
+        typeInto(field(dlg, "numFa"), QStringLiteral("1.2"));
+        dlg.cmdOk()->click();
+        QVERIFY(!dlg.isVisible());
+    });
+    QCOMPARE(f.messages.shown.size(), std::size_t(2));
+    QCOMPARE(f.messages.shown[0].text, QStringLiteral("入力範囲：0.00 ～ 99.00"));
+    QCOMPARE(f.messages.shown[1].text, QStringLiteral("入力範囲：1.1 ～ 1.2"));
+    QCOMPARE(d.objInpJyoken.B, 1.8);
+    QCOMPARE(d.objInpJyoken.Fa, 1.2);
     QCOMPARE(d.objInpJyoken.Kento, 0);  // no option set: stored as 0
     QVERIFY(d.objInpJyoken.InpFlg);
-    QCOMPARE(f.messages.shown.size(), std::size_t(0));
 }
 
 void InpJyokenDialogTest::cancelChangesNothing() {

@@ -52,6 +52,7 @@ class NumericFieldTest : public QObject {
     void integerValueRoundsHalfToEven();
     void buttonThatSkipsTheCheckLeavesWithoutMessage();
     void refocusingDoesNotCheckTheFieldItLeaves();
+    void theClickThatLeavesIsHeldUntilTheCheck();
 };
 
 void NumericFieldTest::leavingOutOfRangeShowsTheRangeAndKeepsFocus_data() {
@@ -226,6 +227,24 @@ void NumericFieldTest::refocusingDoesNotCheckTheFieldItLeaves() {
     QCoreApplication::processEvents();
     QCOMPARE(form.messages.shown.size(), std::size_t(1));
     QVERIFY(form.field->hasFocus());
+}
+
+void NumericFieldTest::theClickThatLeavesIsHeldUntilTheCheck() {
+    // A button clicked straight out of a bad entry must not act on it; once the entry is
+    // corrected the same click goes through.
+    Form form({"#0.0", nullptr, 1.1, 1.2});
+    QSignalSpy clicks(form.button, &QPushButton::clicked);
+    typeInto(form.field, QStringLiteral("1.5"));
+    QTest::mouseClick(form.button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(form.messages.shown.size(), std::size_t(1));
+    QVERIFY(form.field->hasFocus());
+    typeInto(form.field, QStringLiteral("1.2"));
+    QTest::mouseClick(form.button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(form.messages.shown.size(), std::size_t(1));
 }
 
 QTEST_MAIN(NumericFieldTest)

@@ -348,11 +348,16 @@ void InpHaikinDialogTest::currentCellStaysOnInputCells() {
     Run r;
     frmInpHaikin dlg(r.f.context, r.d, r.store);
     QList<QPoint> seen;
+    QList<bool> highlighted;  // the current cell is the selected one after each move
     runDialog(
         dlg,
         [&] {
             G& g = *dlg.vaSpread1();
-            auto at = [&g] { return QPoint(g.currentValueColumn(), g.currentRowNumber()); };
+            auto at = [&g, &highlighted] {
+                const QModelIndexList sel = g.selectionModel()->selectedIndexes();
+                highlighted << (sel.size() == 1 && sel.front() == g.currentIndex());
+                return QPoint(g.currentValueColumn(), g.currentRowNumber());
+            };
             seen << at();            // opened on row 1's diameter
             g.setCurrentCell(0, 0);  // a label
             seen << at();
@@ -383,6 +388,7 @@ void InpHaikinDialogTest::currentCellStaysOnInputCells() {
                                   {G::Dia, 6},
                                   {G::Dia, 6},
                                   {G::Ctc, 4}}));
+    QCOMPARE(highlighted, QList<bool>(seen.size(), true));
 }
 
 void InpHaikinDialogTest::okCopiesSixArrangementsCancelLeavesRecord() {
