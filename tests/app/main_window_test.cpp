@@ -319,8 +319,8 @@ void MainWindowTest::resultsCommandOpensResultsOnlyAfterSuccessfulRun() {
     QCOMPARE(printMenus, 1);
     QVERIFY(w.isEnabled());
     QCOMPARE(f.messages.shown.size(), std::size_t(2));
-    const QString stopped =
-        QStringLiteral("･外力の計算：objWeight(ケースⅠ) で 0 による除算（ｴﾗｰｺｰﾄﾞ ： 11）");
+    const QString stopped = QStringLiteral(
+        "･外力の計算でエラーが発生しました（basCalcGairyoku、エラー 11：0 による除算）");
     const struct {
         QString consequence;
     } expected[] = {{QStringLiteral("結果を表示できません")},
@@ -334,7 +334,9 @@ void MainWindowTest::resultsCommandOpensResultsOnlyAfterSuccessfulRun() {
                                expected[i].consequence + QStringLiteral("。"));
         QCOMPARE(lines[2], stopped);
         // The steps that depend on the loads are named after it, in the run's order.
-        QVERIFY(lines.indexOf(QStringLiteral("･たて壁の設計：計算を完了できませんでした")) > 2);
+        QVERIFY(lines.indexOf(QStringLiteral("･たて壁の断面力の計算でエラーが発生しました"
+                                             "（basCalcTatekabe、エラー 5：計算できない値"
+                                             "（負の数の平方根など））")) > 2);
     }
     // A run that succeeds has nothing to report.
     d.objInpJyoken.H = 2;

@@ -76,7 +76,7 @@ std::string CalcErrorText(std::int32_t error) {
         case kErrOverflow:
             return "オーバーフロー";
         case kErrInvalidArgument:
-            return "不正な値（平方根・対数の引数など）";
+            return "計算できない値（負の数の平方根など）";
         default:
             return "計算エラー";
     }
