@@ -39,6 +39,30 @@ bool empty(const LabelBox& b) {
     return b.w <= 0 || b.h <= 0;
 }
 
+// Whether the segment runs through the inside of r (shrunk by a hair, so that a line
+// along a text's edge, as a dimension or a tick has, does not count): Liang-Barsky.
+bool crosses(const LabelLine& l, const Rect& r) {
+    const double x0 = r.x0 + kHair, x1 = r.x1 - kHair, y0 = r.y0 + kHair, y1 = r.y1 - kHair;
+    if (x0 >= x1 || y0 >= y1) return false;
+    double t0 = 0, t1 = 1;
+    const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {l.x1 - x0, x1 - l.x1, l.y1 - y0, y1 - l.y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
 struct Candidate {
     double along, across, cost;
 };
@@ -60,7 +84,8 @@ std::vector<Candidate> candidates(double h) {
 
 }  // namespace
 
-std::vector<LabelMove> placeLabels(const std::vector<LabelBox>& boxes) {
+std::vector<LabelMove> placeLabels(const std::vector<LabelBox>& boxes,
+                                   const std::vector<LabelLine>& lines) {
     std::vector<LabelMove> moves(boxes.size());
     std::vector<Rect> placed;
     placed.reserve(boxes.size());
@@ -68,38 +93,49 @@ std::vector<LabelMove> placeLabels(const std::vector<LabelBox>& boxes) {
         const LabelBox& b = boxes[i];
         if (empty(b)) continue;
         const Rect home = rectOf(b, 0, 0);
-        auto free = [&](const Rect& r) {
+        auto clearOfTexts = [&](const Rect& r) {
             return std::none_of(placed.begin(), placed.end(),
                                 [&](const Rect& p) { return overlaps(r, p); });
         };
-        if (free(home)) {
+        auto clearOfLines = [&](const Rect& r) {
+            return std::none_of(lines.begin(), lines.end(),
+                                [&](const LabelLine& l) { return crosses(l, r); });
+        };
+        const bool homeClear = clearOfTexts(home);
+        if (homeClear && clearOfLines(home)) {
             placed.push_back(home);
             continue;
         }
+        // The nearest spot clear of texts and lines; else, for a text on a text, the
+        // nearest clear of texts.
+        auto search = [&](bool avoidLines, LabelMove& m) {
+            for (const Candidate& c : candidates(b.h)) {
+                // Along the text's own direction: x for a horizontal text, y for an
+                // upward one.
+                double dx = b.direction == 1 ? -c.across : c.along;
+                double dy = b.direction == 1 ? c.along : c.across;
+                const Rect r = rectOf(b, dx, dy);
+                if (!clearOfTexts(r) || (avoidLines && !clearOfLines(r))) continue;
+                m.dx = dx;
+                m.dy = dy;
+                return true;
+            }
+            return false;
+        };
         LabelMove m;
-        bool found = false;
-        for (const Candidate& c : candidates(b.h)) {
-            // Along the text's own direction: x for a horizontal text, y for an upward one.
-            double dx = b.direction == 1 ? -c.across : c.along;
-            double dy = b.direction == 1 ? c.along : c.across;
-            if (!free(rectOf(b, dx, dy))) continue;
-            m.dx = dx;
-            m.dy = dy;
-            found = true;
-            break;
-        }
-        if (!found) {
-            placed.push_back(home);  // nowhere free nearby: left where it was
+        if (!search(true, m) && (homeClear || !search(false, m))) {
+            placed.push_back(home);  // nowhere better nearby: left where it was
             continue;
         }
+        // A text whose box no longer holds the middle of its place points back to it.
         const Rect r = rectOf(b, m.dx, m.dy);
-        if (!(std::min(r.x1, home.x1) > std::max(r.x0, home.x0) &&
-              std::min(r.y1, home.y1) > std::max(r.y0, home.y0))) {
+        const double cx = (home.x0 + home.x1) / 2.0, cy = (home.y0 + home.y1) / 2.0;
+        if (cx < r.x0 || cx > r.x1 || cy < r.y0 || cy > r.y1) {
             m.leader = true;
-            m.fromX = (home.x0 + home.x1) / 2.0;
-            m.fromY = (home.y0 + home.y1) / 2.0;
-            m.toX = std::clamp(m.fromX, r.x0, r.x1);
-            m.toY = std::clamp(m.fromY, r.y0, r.y1);
+            m.fromX = cx;
+            m.fromY = cy;
+            m.toX = std::clamp(cx, r.x0, r.x1);
+            m.toY = std::clamp(cy, r.y0, r.y1);
         }
         moves[i] = m;
         placed.push_back(r);
@@ -175,6 +211,19 @@ std::vector<std::string> harmonizeElevations(const std::vector<std::string>& tex
     return out;
 }
 
+int countCrossedTexts(const std::vector<LabelBox>& boxes, const std::vector<LabelLine>& lines,
+                      const std::vector<LabelMove>* moves) {
+    int n = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (empty(boxes[i])) continue;
+        const LabelMove m = moves ? (*moves)[i] : LabelMove{};
+        const Rect r = rectOf(boxes[i], m.dx, m.dy);
+        n += std::any_of(lines.begin(), lines.end(),
+                         [&](const LabelLine& l) { return crosses(l, r); });
+    }
+    return n;
+}
+
 double LabelWidth(const std::string& utf8, double em) {
     std::optional<std::size_t> bytes = cp932Length(utf8);
     const double n = static_cast<double>(utf8Length(utf8));
@@ -184,7 +233,8 @@ double LabelWidth(const std::string& utf8, double em) {
 
 LayoutTexts CollectLayoutTexts(const LayoutFileContent& layout,
                                const std::vector<FigureFileContent>& figures,
-                               const std::vector<report::TextStyle>& styles) {
+                               const std::vector<report::TextStyle>& styles,
+                               const std::vector<report::LineStyle>& lineStyles) {
     LayoutTexts out;
     std::vector<std::string> texts;
     for (const FigureFileContent& f : figures)
@@ -202,6 +252,20 @@ LayoutTexts CollectLayoutTexts(const LayoutFileContent& layout,
             out.boxes.push_back({t.x + layout.figures[i].offsetX, t.y + layout.figures[i].offsetY,
                                  LabelWidth(out.shown[k++], em), em, t.dir});
         }
+    for (std::size_t i = 0; i < figures.size() && i < layout.figures.size(); ++i) {
+        const FigureFileContent& f = figures[i];
+        const double ox = layout.figures[i].offsetX, oy = layout.figures[i].offsetY;
+        const auto points = static_cast<int>(f.points.size());
+        for (const report::FigLine& l : f.lines) {
+            if (l.from < 1 || l.from > points || l.to < 1 || l.to > points) continue;
+            if (l.style >= 1 && l.style <= static_cast<int>(lineStyles.size()) &&
+                lineStyles[static_cast<std::size_t>(l.style - 1)].PenStyle == 5)
+                continue;
+            const report::FigPoint& a = f.points[static_cast<std::size_t>(l.from - 1)];
+            const report::FigPoint& b = f.points[static_cast<std::size_t>(l.to - 1)];
+            out.lines.push_back({a.x + ox, a.y + oy, b.x + ox, b.y + oy});
+        }
+    }
     return out;
 }
 

@@ -6,8 +6,9 @@
 // figure (the viewer, the SVG export) takes the texts of one layout in their order and
 // moves a text that would cover one drawn before it: first along its own direction
 // (along its dimension line, beside its point), then by whole text heights across it,
-// to the nearest spot that is free. A text moved off its own box gets a short leader
-// from where it was to where it is drawn. The figure files themselves stay as written.
+// to the nearest spot that is free. A text moved so far that its box no longer holds
+// the middle of its place gets a short leader from there to where it is drawn. The figure files
+// themselves stay as written.
 #pragma once
 
 #include <string>
@@ -28,19 +29,32 @@ struct LabelBox {
 
 struct LabelMove {
     double dx = 0, dy = 0;  ///< added to the text's reference point
-    bool leader = false;    ///< the text left its own box: draw a leader
+    bool leader = false;    ///< the text's box left the middle of its place: draw a leader
     /// The leader, from the middle of the box it had to the nearest point of the box
     /// it got (meaningful when `leader` is set).
     double fromX = 0, fromY = 0, toX = 0, toY = 0;
 };
 
-/// Where each text of a layout is drawn; one move per box, in the same order.
-std::vector<LabelMove> placeLabels(const std::vector<LabelBox>& boxes);
+/// A drawn line of the layout, on its area (mm, y upward).
+struct LabelLine {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+/// Where each text of a layout is drawn; one move per box, in the same order. A text
+/// also leaves a line that runs through it (an outline across a part's number) when a
+/// spot free of texts and lines lies near; otherwise it only keeps clear of texts.
+std::vector<LabelMove> placeLabels(const std::vector<LabelBox>& boxes,
+                                   const std::vector<LabelLine>& lines = {});
 
 /// Pairs of texts whose boxes overlap (by more than a hair in both directions), with
 /// the moves applied when given.
 int countOverlaps(const std::vector<LabelBox>& boxes,
                   const std::vector<LabelMove>* moves = nullptr);
+
+/// Texts that a line runs through (more than a hair inside the box), with the moves
+/// applied when given.
+int countCrossedTexts(const std::vector<LabelBox>& boxes, const std::vector<LabelLine>& lines,
+                      const std::vector<LabelMove>* moves = nullptr);
 
 /// The texts of a layout with every elevation ("+2.95", "-0.450": a sign, digits, a
 /// point and decimals) given the same number of decimals: the most any of them has. An
@@ -54,15 +68,18 @@ std::vector<std::string> harmonizeElevations(const std::vector<std::string>& tex
 struct LayoutTexts {
     std::vector<std::string> shown;  ///< UTF-8
     std::vector<LabelBox> boxes;
+    std::vector<LabelLine> lines;  ///< the visible segments of the layout
 };
 
 /// A text's width as the figure files count it: a full-width character is one
 /// character height `em` wide, a half-width one half of it.
 double LabelWidth(const std::string& utf8, double em);
 
-/// Throws ReportError for a text style that does not exist.
+/// Throws ReportError for a text style that does not exist. Segments in an invisible
+/// line style (pen 5) are no lines.
 LayoutTexts CollectLayoutTexts(const LayoutFileContent& layout,
                                const std::vector<FigureFileContent>& figures,
-                               const std::vector<report::TextStyle>& styles);
+                               const std::vector<report::TextStyle>& styles,
+                               const std::vector<report::LineStyle>& lineStyles);
 
 }  // namespace nuvra::figures

@@ -262,9 +262,9 @@ std::string LayoutToSvg(const std::string& layoutPath, const std::vector<report:
            num(layout.pageWidth) + "\" height=\"" + num(layout.pageHeight) +
            "\" fill=\"none\" stroke=\"#c0c0c0\" stroke-width=\"0.2\" stroke-dasharray=\"1 1\"/>\n";
     // The texts of the whole layout are kept apart as the viewer keeps them.
-    const LayoutTexts placed = CollectLayoutTexts(layout, figures, texts);
+    const LayoutTexts placed = CollectLayoutTexts(layout, figures, texts, lines);
     const std::vector<std::string>& shown = placed.shown;
-    const std::vector<LabelMove> moves = placeLabels(placed.boxes);
+    const std::vector<LabelMove> moves = placeLabels(placed.boxes, placed.lines);
     std::size_t first = 0;
     for (std::size_t i = 0; i < figures.size(); ++i) {
         drawFigure(out, cv, figures[i], layout.figures[i].offsetX, layout.figures[i].offsetY,

@@ -95,7 +95,20 @@ LayoutTextPlacement placeLayoutTexts(const LoadedFigure& loaded, const StyleTabl
                              columnsOf(out.shown[k++]) * h / 2.0, h, t.direction});
         }
     }
-    out.moves = figures::placeLabels(boxes);
+    // The visible segments, on the layout's area.
+    std::vector<figures::LabelLine> lines;
+    for (std::size_t i = 0; i < layout.figures.size(); ++i) {
+        if (!drawable(i)) continue;
+        const FigureFile& f = loaded.files[i];
+        const double ox = layout.figures[i].offsetX, oy = layout.figures[i].offsetY;
+        for (const FigSegment& g : f.segments) {
+            if (styles.line(g.style).penStyle == 5) continue;
+            const FigPoint& a = f.point(g.from);
+            const FigPoint& b = f.point(g.to);
+            lines.push_back({a.x + ox, a.y + oy, b.x + ox, b.y + oy});
+        }
+    }
+    out.moves = figures::placeLabels(boxes, lines);
     return out;
 }
 
