@@ -20,6 +20,7 @@ constexpr int kAlongSteps = 60;      // up to 15 mm either way
 constexpr int kAcrossLines = 2;      // up to two text heights either way
 constexpr double kLineGap = 0.3;     // mm between a moved text and the one it avoids
 constexpr double kAcrossCost = 2.5;  // moving across counts this much more per mm
+constexpr double kMinLeader = 0.3;   // mm; a shorter leader is not drawn
 
 struct Rect {
     double x0, y0, x1, y1;
@@ -63,6 +64,17 @@ bool crosses(const LabelLine& l, const Rect& r) {
     return true;
 }
 
+// How far along the segment (0 to 1) it leaves the rectangle it starts in.
+double exitAlong(const LabelLine& l, const Rect& r) {
+    const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
+    double t = 1.0;
+    if (dx > 0) t = std::min(t, (r.x1 - l.x1) / dx);
+    if (dx < 0) t = std::min(t, (r.x0 - l.x1) / dx);
+    if (dy > 0) t = std::min(t, (r.y1 - l.y1) / dy);
+    if (dy < 0) t = std::min(t, (r.y0 - l.y1) / dy);
+    return std::clamp(t, 0.0, 1.0);
+}
+
 struct Candidate {
     double along, across, cost;
 };
@@ -88,6 +100,7 @@ std::vector<LabelMove> placeLabels(const std::vector<LabelBox>& boxes,
                                    const std::vector<LabelLine>& lines) {
     std::vector<LabelMove> moves(boxes.size());
     std::vector<Rect> placed;
+    std::vector<LabelLine> leaders;  // of the texts moved so far
     placed.reserve(boxes.size());
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const LabelBox& b = boxes[i];
@@ -98,44 +111,73 @@ std::vector<LabelMove> placeLabels(const std::vector<LabelBox>& boxes,
                                 [&](const Rect& p) { return overlaps(r, p); });
         };
         auto clearOfLines = [&](const Rect& r) {
-            return std::none_of(lines.begin(), lines.end(),
-                                [&](const LabelLine& l) { return crosses(l, r); });
+            auto through = [&](const LabelLine& l) { return crosses(l, r); };
+            return std::none_of(lines.begin(), lines.end(), through) &&
+                   std::none_of(leaders.begin(), leaders.end(), through);
         };
         const bool homeClear = clearOfTexts(home);
         if (homeClear && clearOfLines(home)) {
             placed.push_back(home);
             continue;
         }
-        // The nearest spot clear of texts and lines; else, for a text on a text, the
-        // nearest clear of texts.
-        auto search = [&](bool avoidLines, LabelMove& m) {
+        // A leader runs from the middle of the text's place to its new box. Where that
+        // middle lies under a text drawn before (two labels of one spot), it starts
+        // where it leaves that text; it crosses no text.
+        const double cx = (home.x0 + home.x1) / 2.0, cy = (home.y0 + home.y1) / 2.0;
+        auto leaderFor = [&](const Rect& r, LabelLine& leader) {
+            if (cx >= r.x0 && cx <= r.x1 && cy >= r.y0 && cy <= r.y1) return false;
+            leader = {cx, cy, std::clamp(cx, r.x0, r.x1), std::clamp(cy, r.y0, r.y1)};
+            for (const Rect& p : placed) {
+                if (cx < p.x0 || cx > p.x1 || cy < p.y0 || cy > p.y1) continue;
+                const double t = exitAlong(leader, p);
+                leader.x1 = cx + t * (leader.x2 - cx);
+                leader.y1 = cy + t * (leader.y2 - cy);
+            }
+            return std::hypot(leader.x2 - leader.x1, leader.y2 - leader.y1) >= kMinLeader;
+        };
+        auto leaderClear = [&](const Rect& r) {
+            LabelLine leader;
+            if (!leaderFor(r, leader)) return true;
+            return std::none_of(placed.begin(), placed.end(),
+                                [&](const Rect& p) { return crosses(leader, p); });
+        };
+        auto search = [&](bool avoidLines, bool avoidLeaders, LabelMove& m) {
             for (const Candidate& c : candidates(b.h)) {
                 // Along the text's own direction: x for a horizontal text, y for an
                 // upward one.
                 double dx = b.direction == 1 ? -c.across : c.along;
                 double dy = b.direction == 1 ? c.along : c.across;
                 const Rect r = rectOf(b, dx, dy);
-                if (!clearOfTexts(r) || (avoidLines && !clearOfLines(r))) continue;
+                if (!clearOfTexts(r) || (avoidLines && !clearOfLines(r)) ||
+                    (avoidLeaders && !leaderClear(r)))
+                    continue;
                 m.dx = dx;
                 m.dy = dy;
                 return true;
             }
             return false;
         };
+        // The nearest spot clear of texts and lines, with a leader clear of texts. A text
+        // that only a line runs through moves for nothing less; a text on a text gives
+        // up the line, then the leader, rather than stay on it.
         LabelMove m;
-        if (!search(true, m) && (homeClear || !search(false, m))) {
+        const bool found = search(true, true, m) ||
+                           (!homeClear && (search(false, true, m) || search(true, false, m) ||
+                                           search(false, false, m)));
+        if (!found) {
             placed.push_back(home);  // nowhere better nearby: left where it was
             continue;
         }
         // A text whose box no longer holds the middle of its place points back to it.
         const Rect r = rectOf(b, m.dx, m.dy);
-        const double cx = (home.x0 + home.x1) / 2.0, cy = (home.y0 + home.y1) / 2.0;
-        if (cx < r.x0 || cx > r.x1 || cy < r.y0 || cy > r.y1) {
+        LabelLine leader;
+        if (leaderFor(r, leader)) {
             m.leader = true;
-            m.fromX = cx;
-            m.fromY = cy;
-            m.toX = std::clamp(cx, r.x0, r.x1);
-            m.toY = std::clamp(cy, r.y0, r.y1);
+            m.fromX = leader.x1;
+            m.fromY = leader.y1;
+            m.toX = leader.x2;
+            m.toY = leader.y2;
+            leaders.push_back(leader);
         }
         moves[i] = m;
         placed.push_back(r);

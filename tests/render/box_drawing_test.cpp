@@ -173,8 +173,9 @@ TEST_F(RuledTableTest, ViewerAndSvgMoveTheSameTexts) {
         dir.file("crowd.fig"),
         "nuvra\nテスト\n40.00, 20.00, 0.00,      0.00, 40.00, 20.00\n"
         "座標情報\n1, 0.000000, 0.000000\n2, 40.000000, 20.000000\n"
-        "3, 30.000000, 0.000000\n4, 30.000000, 20.000000\nEND\n"
-        "線分情報\n1, 3, 4, 2\nEND\n"
+        "3, 30.000000, 0.000000\n4, 30.000000, 20.000000\n"
+        "5, 33.500000, 0.000000\n6, 33.500000, 20.000000\nEND\n"
+        "線分情報\n1, 3, 4, 2\n2, 5, 6, 2\nEND\n"
         "文字情報\n①\n10.000000, 10.000000, 2, 3\n②\n10.000000, 10.000000, 2, 3\n"
         "③\n10.500000, 10.500000, 2, 3\n1200\n29.000000, 5.000000, 2, 3\n"
         "+2.95\n2.000000, 2.000000, 2, 3\n+2.950\n2.000000, 15.000000, 2, 3\nEND\n");
@@ -209,9 +210,11 @@ TEST_F(RuledTableTest, ViewerAndSvgMoveTheSameTexts) {
         EXPECT_EQ(viewer.moves[i].leader, svgMoves[i].leader) << i;
         moved += viewer.moves[i].dx != 0 || viewer.moves[i].dy != 0;
     }
-    // ② and ③ leave ①; "1200" leaves the line through it; the first stays.
+    // ② and ③ leave ①; "1200" leaves the two lines through it, with a leader; the
+    // first stays.
     EXPECT_EQ(moved, 3);
     EXPECT_EQ(viewer.moves[0].dx, 0);
+    EXPECT_TRUE(viewer.moves[3].leader);
     EXPECT_EQ(figures::countOverlaps(svg.boxes, &svgMoves), 0);
     EXPECT_EQ(figures::countCrossedTexts(svg.boxes, svg.lines, &svgMoves), 0);
     // One elevation, one number of decimals, in both.
