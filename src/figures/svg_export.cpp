@@ -9,6 +9,7 @@
 
 #include "common/cp932.h"
 #include "figures/figure_reader.h"
+#include "figures/label_placement.h"
 #include "report/report_error.h"
 
 namespace nuvra::figures {
@@ -21,6 +22,7 @@ constexpr double kArrowHalfWidth = 0.55;
 constexpr double kThinnestLine = 0.1;    // mm, for a line style of width 0
 constexpr double kBaselineShare = 0.12;  // of the em below the baseline
 constexpr double kMargin = 2.0;          // mm around the picture
+constexpr double kLeaderWidth = 0.1;     // mm, the leader of a moved text
 
 std::string num(double v) {
     char buf[32];
@@ -124,7 +126,7 @@ class Canvas {
 };
 
 void drawFigure(std::string& out, const Canvas& cv, const FigureFileContent& f, double ox,
-                double oy) {
+                double oy, const LabelMove* moves, const std::string* shown) {
     auto pt = [&](int n) {
         if (n < 1 || n > static_cast<int>(f.points.size()))
             throw ReportError("figure \"" + f.title + "\" has no point " + std::to_string(n));
@@ -206,14 +208,13 @@ void drawFigure(std::string& out, const Canvas& cv, const FigureFileContent& f, 
                num(by + sy) + " " + num(bx - sx) + "," + num(by - sy) + "\" fill=\"" +
                colour(ls.Colour) + "\"/>\n";
     }
-    for (const report::FigText& t : f.texts) {
+    for (std::size_t i = 0; i < f.texts.size(); ++i) {
+        const report::FigText& t = f.texts[i];
         const report::TextStyle& ts = cv.textStyle(t.style);
         const double em = report::TwipsToMm(ts.Height);
-        std::optional<std::size_t> bytes = cp932Length(t.text);
-        const double n = static_cast<double>(utf8Length(t.text));
-        const double full = bytes ? static_cast<double>(*bytes) - n : 0;
-        const double w = full * em + (n - full) * em / 2;
-        const double x = cv.X(t.x + ox), y = cv.Y(t.y + oy);
+        const std::string& text = shown[i];
+        const double w = LabelWidth(text, em);
+        const double x = cv.X(t.x + ox + moves[i].dx), y = cv.Y(t.y + oy + moves[i].dy);
         std::string attrs = "font-family=\"IPAGothic, monospace\" font-size=\"" + num(em) +
                             "\" fill=\"" + colour(ts.Colour) + "\"";
         if (ts.Weight >= 600) attrs += " font-weight=\"bold\"";
@@ -226,7 +227,7 @@ void drawFigure(std::string& out, const Canvas& cv, const FigureFileContent& f, 
                                        ? " transform=\"rotate(-90 " + num(x) + " " + num(y) + ")\""
                                        : "";
         out += "<text x=\"" + num(x) + "\" y=\"" + num(y - kBaselineShare * em) + "\"" + rotate +
-               " " + attrs + ">" + escape(t.text) + "</text>\n";
+               " " + attrs + ">" + escape(text) + "</text>\n";
     }
     out += "</g>\n";
 }
@@ -260,8 +261,22 @@ std::string LayoutToSvg(const std::string& layoutPath, const std::vector<report:
     out += "<rect x=\"" + num(cv.X(0)) + "\" y=\"" + num(cv.Y(layout.pageHeight)) + "\" width=\"" +
            num(layout.pageWidth) + "\" height=\"" + num(layout.pageHeight) +
            "\" fill=\"none\" stroke=\"#c0c0c0\" stroke-width=\"0.2\" stroke-dasharray=\"1 1\"/>\n";
-    for (std::size_t i = 0; i < figures.size(); ++i)
-        drawFigure(out, cv, figures[i], layout.figures[i].offsetX, layout.figures[i].offsetY);
+    // The texts of the whole layout are kept apart as the viewer keeps them.
+    const LayoutTexts placed = CollectLayoutTexts(layout, figures, texts, lines);
+    const std::vector<std::string>& shown = placed.shown;
+    const std::vector<LabelMove> moves = placeLabels(placed.boxes, placed.lines);
+    std::size_t first = 0;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        drawFigure(out, cv, figures[i], layout.figures[i].offsetX, layout.figures[i].offsetY,
+                   moves.data() + first, shown.data() + first);
+        first += figures[i].texts.size();
+    }
+    for (const LabelMove& m : moves)
+        if (m.leader)
+            out += "<line class=\"leader\" x1=\"" + num(cv.X(m.fromX)) + "\" y1=\"" +
+                   num(cv.Y(m.fromY)) + "\" x2=\"" + num(cv.X(m.toX)) + "\" y2=\"" +
+                   num(cv.Y(m.toY)) + "\" stroke=\"black\" stroke-width=\"" + num(kLeaderWidth) +
+                   "\"/>\n";
     out += "</svg>\n";
     return out;
 }

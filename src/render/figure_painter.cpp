@@ -8,6 +8,7 @@
 #include <cmath>
 #include <optional>
 
+#include "figures/label_placement.h"
 #include "render/figure_file.h"
 #include "render/figure_layout.h"
 #include "render/report_font.h"
@@ -20,6 +21,8 @@ constexpr double kArrowHalfWidthMm = 0.55;
 constexpr double kNoteFrameMm = 0.3;
 constexpr double kNoteTextMm = 3.0;
 constexpr double kPi = 3.14159265358979323846;
+constexpr double kLeaderWidthMm = 0.1;
+constexpr double kCaptionEmMm = 3.0;
 
 QColor colorOf(const std::string& text, const QColor& otherwise) {
     if (text.empty()) return otherwise;
@@ -66,6 +69,62 @@ QPen penFor(const LineStyle& s, double unitsPerMm) {
 
 }  // namespace
 
+LayoutTextPlacement placeLayoutTexts(const LoadedFigure& loaded, const StyleTables& styles) {
+    LayoutTextPlacement out;
+    const FigureLayout& layout = loaded.layout;
+    // One elevation written with one number of decimals across the layout.
+    std::vector<std::string> texts;
+    auto drawable = [&](std::size_t i) {
+        return i < loaded.files.size() && i < loaded.errors.size() && loaded.errors[i].empty();
+    };
+    out.first.assign(layout.figures.size(), 0);
+    for (std::size_t i = 0; i < layout.figures.size(); ++i) {
+        out.first[i] = texts.size();
+        if (!drawable(i)) continue;
+        for (const FigText& t : loaded.files[i].texts)
+            texts.push_back(t.bytes);
+    }
+    out.shown = figures::harmonizeElevations(texts);
+    std::vector<figures::LabelBox> boxes;
+    for (std::size_t i = 0; i < layout.figures.size(); ++i) {
+        if (!drawable(i)) continue;
+        std::size_t k = out.first[i];
+        for (const FigText& t : loaded.files[i].texts) {
+            const double h = styles.text(t.style).heightMm;
+            boxes.push_back({t.x + layout.figures[i].offsetX, t.y + layout.figures[i].offsetY,
+                             columnsOf(out.shown[k++]) * h / 2.0, h, t.direction});
+        }
+    }
+    // The visible segments, on the layout's area.
+    std::vector<figures::LabelLine> lines;
+    for (std::size_t i = 0; i < layout.figures.size(); ++i) {
+        if (!drawable(i)) continue;
+        const FigureFile& f = loaded.files[i];
+        const double ox = layout.figures[i].offsetX, oy = layout.figures[i].offsetY;
+        for (const FigSegment& g : f.segments) {
+            if (styles.line(g.style).penStyle == 5) continue;
+            const FigPoint& a = f.point(g.from);
+            const FigPoint& b = f.point(g.to);
+            lines.push_back({a.x + ox, a.y + oy, b.x + ox, b.y + oy});
+        }
+    }
+    out.moves = figures::placeLabels(boxes, lines);
+    return out;
+}
+
+QString figureCaption(const FigureLayout& layout, const std::vector<FigureFile>& files) {
+    // Half-width katakana of a title ("ﾌﾞﾛｯｸ割図") read better at full width.
+    QString title =
+        QString::fromStdString(layout.title).normalized(QString::NormalizationForm_KC).trimmed();
+    if (title.isEmpty()) return title;
+    // Pressure diagrams draw kN/m² against the wall.
+    bool pressure = title.endsWith(QStringLiteral("分布図"));
+    for (const FigureFile& f : files)
+        pressure = pressure || QString::fromStdString(f.title).endsWith(QStringLiteral("分布図"));
+    if (pressure) title += QStringLiteral("（単位：kN/m²）");
+    return title;
+}
+
 void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceMap& dev,
                           std::vector<std::string>* problems) {
     const FigureBox& box = figure.box;
@@ -103,6 +162,11 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
         drawings[i] = DrawingExtent{f.minX, f.minY, f.maxX, f.maxY};
     }
     const AreaFit fit = fitIntoArea(layout, drawings);
+    // The texts of the layout kept apart, as the SVG export keeps them.
+    const LayoutTextPlacement placed = placeLayoutTexts(*loaded, styles_);
+    const std::vector<figures::LabelMove>& moves = placed.moves;
+    const std::vector<std::string>& shown = placed.shown;
+    const std::vector<std::size_t>& firstText = placed.first;
     for (std::size_t i = 0; i < layout.figures.size(); ++i) {
         const SubFigureRef& sub = layout.figures[i];
         const std::string& error = loaded->errors[i];
@@ -122,12 +186,26 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
             report(error);
             continue;
         }
-        paintFigure(p, loaded->files[i], box, sub.offsetX, sub.offsetY, fit, dev);
+        paintFigure(p, loaded->files[i], box, sub.offsetX, sub.offsetY, fit, dev,
+                    moves.data() + firstText[i], shown.data() + firstText[i]);
     }
+    if (box.captionMm > 0) paintCaption(p, layout, loaded->files, box, dev);
+    // Leaders from where a moved text stood to where it is drawn.
+    auto onArea = [&](double ax, double ay) {
+        return dev.map(box.x + (ax * fit.scale + fit.shiftX) * s,
+                       box.y + box.height - (ay * fit.scale + fit.shiftY) * s);
+    };
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(Qt::black, kLeaderWidthMm * dev.unitsPerMm, Qt::SolidLine, Qt::FlatCap));
+    for (const figures::LabelMove& m : moves)
+        if (m.leader) p.drawLine(onArea(m.fromX, m.fromY), onArea(m.toX, m.toY));
+    p.restore();
 }
 
 void FigurePainter::paintFigure(QPainter& p, const FigureFile& f, const FigureBox& box, double offX,
-                                double offY, const AreaFit& fit, const DeviceMap& dev) {
+                                double offY, const AreaFit& fit, const DeviceMap& dev,
+                                const figures::LabelMove* moves, const std::string* shown) {
     // A figure shrunk to its area draws its texts and circles smaller alike.
     const double s = box.scale * fit.scale;
     const double u = dev.unitsPerMm;
@@ -202,10 +280,11 @@ void FigurePainter::paintFigure(QPainter& p, const FigureFile& f, const FigureBo
         p.drawPolygon(QPolygonF({tip, base + side, base - side}));
         p.setBrush(Qt::NoBrush);
     }
-    for (const auto& t : f.texts) {
+    for (std::size_t i = 0; i < f.texts.size(); ++i) {
+        const FigText& t = f.texts[i];
         const TextStyle& ts = styles_.text(t.style);
         double em = ts.heightMm * s * u;
-        QPointF ref = at(t.x, t.y);
+        QPointF ref = at(t.x + moves[i].dx, t.y + moves[i].dy);
         p.setPen(colorOf(ts.color, Qt::black));
         // The reference point is the lower-left corner of the text's box; the baseline
         // lies above it by the part of the em below the baseline.
@@ -218,13 +297,28 @@ void FigurePainter::paintFigure(QPainter& p, const FigureFile& f, const FigureBo
             p.shear(-0.2, 0);  // slant about the baseline
             p.translate(0, below);
         }
-        int cols = drawColumnText(p, font_, TextRun{t.bytes, QPointF(0, -below), em, ts.bold, 1.0});
+        int cols =
+            drawColumnText(p, font_, TextRun{shown[i], QPointF(0, -below), em, ts.bold, 1.0});
         if (ts.underline) {
             p.setPen(QPen(colorOf(ts.color, Qt::black), std::max(0.05 * em, 0.1 * u)));
             p.drawLine(QPointF(0, -below / 2), QPointF(cols * em / 2.0, -below / 2));
         }
         p.restore();
     }
+    p.restore();
+}
+
+void FigurePainter::paintCaption(QPainter& p, const FigureLayout& layout,
+                                 const std::vector<FigureFile>& files, const FigureBox& box,
+                                 const DeviceMap& dev) {
+    QString text = figureCaption(layout, files);
+    if (text.isEmpty()) return;
+    p.save();
+    p.setFont(font_.fallback(kCaptionEmMm * dev.unitsPerMm, false));
+    p.setPen(Qt::black);
+    QRectF band(dev.map(box.x, box.y + box.height),
+                dev.map(box.x + box.width, box.y + box.height + box.captionMm));
+    p.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, text);
     p.restore();
 }
 

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QPointF>
+#include <QString>
 #include <string>
 #include <vector>
 
+#include "figures/label_placement.h"
+#include "render/figure_file.h"
 #include "render/figure_layout.h"
 #include "render/report_document.h"
 
@@ -25,6 +28,19 @@ struct DeviceMap {
     }
 };
 
+/// Where the texts of a layout are drawn: each text (CP932, elevations harmonised),
+/// its move away from the texts before it, and the index of each figure's first text.
+struct LayoutTextPlacement {
+    std::vector<std::string> shown;
+    std::vector<figures::LabelMove> moves;
+    std::vector<std::size_t> first;
+};
+LayoutTextPlacement placeLayoutTexts(const LoadedFigure& loaded, const StyleTables& styles);
+
+/// The title printed under a figure: the layout's title, with the unit for a pressure
+/// diagram. Empty when the layout has no title.
+QString figureCaption(const FigureLayout& layout, const std::vector<FigureFile>& files);
+
 class FigurePainter {
   public:
     FigurePainter(const StyleTables& styles, ReportFont& font) : styles_(styles), font_(font) {}
@@ -39,8 +55,11 @@ class FigurePainter {
                    const std::string& message);
 
   private:
+    void paintCaption(QPainter& p, const FigureLayout& layout, const std::vector<FigureFile>& files,
+                      const FigureBox& box, const DeviceMap& dev);
     void paintFigure(QPainter& p, const FigureFile& f, const FigureBox& box, double offX,
-                     double offY, const AreaFit& fit, const DeviceMap& dev);
+                     double offY, const AreaFit& fit, const DeviceMap& dev,
+                     const figures::LabelMove* moves, const std::string* shown);
 
     const StyleTables& styles_;
     ReportFont& font_;

@@ -3,11 +3,12 @@
 //
 // A page holds 72 lines. A line has 90 half-width columns of 1.7 mm (a full-width
 // character is 3.4 mm, about 9.6 pt, in the fixed-pitch report font); lines are 3.7 mm
-// apart, so the 72 lines take 266.4 mm. Lines longer than 90 columns run on into the
-// right margin, and only a line wider than the paper allows is condensed. The page
+// apart, so the 72 lines take 266.4 mm. The page
 // number sits in a footer band of 12 mm at the bottom. A top margin too large for 72
 // lines of 3.7 mm above the footer makes the lines closer (and the font smaller with
 // them) rather than fewer; a left margin too large for 90 columns narrows the columns.
+// Nothing is printed right of column 90: a longer line, or a table with one, is drawn
+// at a narrower pitch (see PagePainter).
 #pragma once
 
 #include <string>
@@ -41,8 +42,11 @@ struct PageGeometry {
     double columnXMm(double column) const { return marginLeftMm + column * columnWidthMm(); }
     /// The text area's bottom: below the last of the 72 lines.
     double textBottomMm() const { return rowTopMm(kRowsPerPage); }
-    /// Right edge that nothing may pass.
+    /// Right edge of the paper that nothing may pass.
     double rightLimitMm() const { return kPaperWidthMm - kMinRightMarginMm; }
+    /// Right edge of the printable width: the end of column 90. Text and figures stay
+    /// left of it, so the right margin is never printed on.
+    double textRightMm() const { return columnXMm(kColumns); }
     /// Baseline of the page number.
     double footerBaselineMm() const { return kPaperHeightMm - kFooterBandMm / 2.0 + 1.0; }
 };

@@ -3,15 +3,26 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "render/box_drawing.h"
+#include "render/cp932_chars.h"
 #include "render/report_font.h"
 
 namespace nuvra::render {
 namespace {
 
-// A line is squeezed at most to this part of its width; past that it is cut at the
-// paper's edge.
+// A line longer than the printable width is drawn at a narrower pitch, at most
+// squeezed to this part of its width; past that it is cut at the printable width.
 constexpr double kMinCondense = 0.5;
 constexpr double kHeadingRuleMm = 0.25;
+
+bool hasRules(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        Cp932Char c = cp932CharAt(text, i);
+        if (boxArms(c.code)) return true;
+        i += c.bytes;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -28,8 +39,9 @@ void PagePainter::paint(QPainter& p, const Page& page, const DeviceMap& dev,
     const PageGeometry& g = doc_.geometry();
     p.save();
     p.setPen(Qt::black);
-    for (const auto& l : page.lines)
-        paintLine(p, l, dev, problems);
+    const std::vector<double> pitch = linePitches(page.lines, g);
+    for (std::size_t i = 0; i < page.lines.size(); ++i)
+        paintLine(p, page.lines[i], pitch[i], dev, problems);
     for (const auto& f : page.figures)
         figures_.paint(p, f, dev, problems);
 
@@ -43,7 +55,33 @@ void PagePainter::paint(QPainter& p, const Page& page, const DeviceMap& dev,
     p.restore();
 }
 
-void PagePainter::paintLine(QPainter& p, const PlacedLine& l, const DeviceMap& dev,
+std::vector<double> linePitches(const std::vector<PlacedLine>& lines, const PageGeometry& g) {
+    std::vector<double> pitch(lines.size(), 1.0);
+    std::vector<bool> ruled(lines.size(), false);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const PrintLine& line = lines[i].line;
+        const double natural = columnsOf(line.text) * g.columnWidthMm();
+        const double room = g.textRightMm() - g.columnXMm(line.column);
+        if (natural > room && natural > 0) pitch[i] = std::max(0.0, room) / natural;
+        ruled[i] = hasRules(line.text);
+    }
+    // The rows of a table share the pitch of its widest row, so that its rules stay
+    // one above the other.
+    for (std::size_t i = 0; i < lines.size();) {
+        std::size_t end = i + 1;
+        if (ruled[i])
+            while (end < lines.size() && ruled[end] && lines[end].row == lines[end - 1].row + 1)
+                ++end;
+        double shared = *std::min_element(pitch.begin() + static_cast<std::ptrdiff_t>(i),
+                                          pitch.begin() + static_cast<std::ptrdiff_t>(end));
+        std::fill(pitch.begin() + static_cast<std::ptrdiff_t>(i),
+                  pitch.begin() + static_cast<std::ptrdiff_t>(end), shared);
+        i = end;
+    }
+    return pitch;
+}
+
+void PagePainter::paintLine(QPainter& p, const PlacedLine& l, double pitch, const DeviceMap& dev,
                             std::vector<std::string>* problems) {
     const PageGeometry& g = doc_.geometry();
     const PrintLine& line = l.line;
@@ -52,13 +90,13 @@ void PagePainter::paintLine(QPainter& p, const PlacedLine& l, const DeviceMap& d
     const int cols = columnsOf(line.text);
     const double x = g.columnXMm(line.column);
     const double naturalWidth = cols * g.columnWidthMm();
-    const double room = g.rightLimitMm() - x;
+    const double room = g.textRightMm() - x;
 
     double condense = 1.0;
     bool clip = false;
-    if (naturalWidth > room && naturalWidth > 0) {
-        condense = std::max(kMinCondense, room / naturalWidth);
-        if (room / naturalWidth < kMinCondense) {
+    if (pitch < 1.0) {
+        condense = std::max(kMinCondense, pitch);
+        if (pitch < kMinCondense) {
             clip = true;
             if (problems)
                 problems->push_back(std::to_string(line.lineNumber) +
@@ -70,10 +108,12 @@ void PagePainter::paintLine(QPainter& p, const PlacedLine& l, const DeviceMap& d
     double baseline = top + ReportFont::kEmTop * g.emMm;
     p.save();
     if (clip)
-        p.setClipRect(QRectF(dev.map(0, g.rowTopMm(l.row)),
-                             dev.map(g.rightLimitMm(), g.rowTopMm(l.row + 1))));
-    drawColumnText(p, font_,
-                   TextRun{line.text, dev.map(x, baseline), g.emMm * u, heading, condense});
+        p.setClipRect(
+            QRectF(dev.map(0, g.rowTopMm(l.row)), dev.map(g.textRightMm(), g.rowTopMm(l.row + 1))));
+    // Table rules fill the whole row, so that rows of a table meet.
+    RowCell cell{(g.rowTopMm(l.row) - baseline) * u, (g.rowTopMm(l.row + 1) - baseline) * u};
+    drawRuledText(p, font_, TextRun{line.text, dev.map(x, baseline), g.emMm * u, heading, condense},
+                  cell);
     if (line.kind == LineKind::Heading1 && cols > 0) {
         // A chapter heading is underlined over its text.
         double y = top + g.emMm + 0.02;

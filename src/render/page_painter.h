@@ -14,6 +14,11 @@ namespace nuvra::render {
 
 class ReportFont;
 
+/// The horizontal pitch of each line of a page as a part of the normal one: 1 for a
+/// line within the printable width, less for a longer one, and for every row of a
+/// ruled table the pitch of its widest row.
+std::vector<double> linePitches(const std::vector<PlacedLine>& lines, const PageGeometry& g);
+
 class PagePainter {
   public:
     PagePainter(const ReportDocument& doc, ReportFont& font)
@@ -29,7 +34,7 @@ class PagePainter {
                    std::vector<std::string>* problems = nullptr);
 
   private:
-    void paintLine(QPainter& p, const PlacedLine& l, const DeviceMap& dev,
+    void paintLine(QPainter& p, const PlacedLine& l, double pitch, const DeviceMap& dev,
                    std::vector<std::string>* problems);
 
     const ReportDocument& doc_;

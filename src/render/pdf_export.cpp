@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "render/page_painter.h"
+#include "render/pdf_outline.h"
 #include "render/report_font.h"
 
 namespace nuvra::render {
@@ -62,7 +63,9 @@ ExportResult writePdf(const ReportDocument& doc, const std::string& pdfPath,
         writer.setResolution(kPdfDpi);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-        writer.setTitle(QFileInfo(QString::fromStdString(doc.path())).fileName());
+        writer.setTitle(doc.title().empty()
+                            ? QFileInfo(QString::fromStdString(doc.path())).fileName()
+                            : QString::fromStdString(doc.title()));
         writer.setCreator(QStringLiteral("Nuvra ospex"));
         QPainter p;
         if (!p.begin(&writer)) {
@@ -80,6 +83,10 @@ ExportResult writePdf(const ReportDocument& doc, const std::string& pdfPath,
         return r;
     }
     tmp.close();
+    if (!addDocumentOutline(doc, tmp.fileName().toStdString(), r.error)) {
+        r.ok = false;
+        return r;
+    }
     QFile::remove(target);
     if (!tmp.rename(target)) {
         r.ok = false;

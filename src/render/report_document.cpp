@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/cp932_chars.h"
 #include "render/figure_file.h"
 #include "render/figure_layout.h"
 #include "render/page_flow.h"
@@ -11,6 +12,27 @@ namespace nuvra::render {
 namespace {
 
 constexpr int kNoteRows = 4;
+// The design's title stands on a line "件名：..." at the start of the report.
+constexpr const char* kTitleLabel = "件名：";
+constexpr long kTitleSearchLines = 200;
+
+std::string trimmed(std::string text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.back()))
+        text.pop_back();
+    std::size_t start = 0;
+    while (start < text.size() && blank(text[start]))
+        ++start;
+    text.erase(0, start);
+    // A full-width blank at either end, as a title field pads with them.
+    const std::string wide = "\u3000";
+    while (text.size() >= wide.size() &&
+           text.compare(text.size() - wide.size(), wide.size(), wide) == 0)
+        text.erase(text.size() - wide.size());
+    while (text.compare(0, wide.size(), wide) == 0)
+        text.erase(0, wide.size());
+    return text;
+}
 constexpr double kNoteWidthMm = 120.0;
 
 std::size_t elementsOf(const FigureFile& f) {
@@ -30,6 +52,8 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
     path_ = printFile;
     folder_ = folderOf(printFile);
     starts_.clear();
+    headings_.clear();
+    title_.clear();
     areas_.clear();
     keptElements_ = 0;
     reader_.reset();
@@ -74,11 +98,13 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
             continue;
         }
         int rows = 1;
+        bool captioned = false;
         std::string problem = line.problem;
         std::string where = std::to_string(line.lineNumber) + " 行目: ";
         if (line.kind == LineKind::Figure) {
             PlacedFigure f = figureFor(line);
             rows = f.box.rows;
+            captioned = f.box.captionMm > 0;
             problem = f.problem;
             if (problem.empty())
                 for (const auto& p : area(f.layoutPath).figureProblems)
@@ -87,9 +113,26 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
         if (!problem.empty()) warn(where + problem);
         Placement p = flow.place(rows);
         if (p.newPage) starts_.push_back({reader.eventOffset(), reader.eventLine(), p.row});
+        if (captioned) flow.blankLine();
+        noteOutline(line, p);
     }
     reader_ = std::move(owned);
     return true;
+}
+
+void ReportDocument::noteOutline(const PrintLine& line, const Placement& p) {
+    if ((line.kind == LineKind::Heading1 || line.kind == LineKind::Heading2) &&
+        headings_.size() < kMaxHeadings) {
+        std::string text = trimmed(cp932ToUtf8(line.text));
+        if (!text.empty())
+            headings_.push_back(
+                {line.kind == LineKind::Heading1 ? 1 : 2, std::move(text), p.page, p.row});
+    }
+    if (title_.empty() && line.kind == LineKind::Body && line.lineNumber <= kTitleSearchLines) {
+        std::string text = trimmed(cp932ToUtf8(line.text));
+        const std::string label = kTitleLabel;
+        if (text.compare(0, label.size(), label) == 0) title_ = trimmed(text.substr(label.size()));
+    }
 }
 
 void ReportDocument::warn(std::string message) {
@@ -109,6 +152,7 @@ const ReportDocument::FigureArea& ReportDocument::area(const std::string& layout
         a.ok = true;
         a.width = loaded->layout.width;
         a.height = loaded->layout.height;
+        a.title = loaded->layout.title;
         // The figure files are read now so that every problem is known up front, and
         // kept while they fit the budget.
         std::size_t elements = 0;
@@ -134,7 +178,7 @@ const ReportDocument::FigureArea& ReportDocument::area(const std::string& layout
 FigureBox ReportDocument::boxFor(const FigureArea& a, int column) const {
     const PageGeometry& g = geometry_;
     FigureBox b;
-    double avail = g.rightLimitMm() - g.marginLeftMm;
+    double avail = g.textRightMm() - g.marginLeftMm;
     double textHeight = PageGeometry::kRowsPerPage * g.linePitchMm;
     if (a.ok) {
         b.width = a.width;
@@ -148,8 +192,10 @@ FigureBox ReportDocument::boxFor(const FigureArea& a, int column) const {
     b.width *= b.scale;
     b.height *= b.scale;
     b.x = g.columnXMm(column);
-    if (b.x + b.width > g.rightLimitMm())
-        b.x = std::max(g.marginLeftMm, g.rightLimitMm() - b.width);
+    if (b.x + b.width > g.textRightMm()) b.x = std::max(g.marginLeftMm, g.textRightMm() - b.width);
+    // A figure's title stands in the row under it. That row is taken like a blank line:
+    // it never pushes the figure or what follows onto a new page.
+    if (a.ok && !a.title.empty()) b.captionMm = g.linePitchMm;
     b.rows = std::max(1, static_cast<int>(std::ceil(b.height / g.linePitchMm - 1e-6)));
     b.rows = std::min(b.rows, PageGeometry::kRowsPerPage);
     return b;
@@ -214,6 +260,7 @@ bool ReportDocument::page(int index, Page& page, std::string& error) const {
             if (p.page > 0) break;
             f.row = p.row;
             f.box.y = geometry_.rowTopMm(p.row);
+            if (f.box.captionMm > 0) flow.blankLine();
             page.figures.push_back(std::move(f));
             continue;
         }

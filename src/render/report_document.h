@@ -20,6 +20,7 @@
 
 #include "render/figure_file.h"
 #include "render/figure_layout.h"
+#include "render/page_flow.h"
 #include "render/page_geometry.h"
 #include "render/print_file.h"
 #include "render/style_files.h"
@@ -39,6 +40,9 @@ struct FigureBox {
     double x = 0, y = 0, width = 0, height = 0;
     double scale = 1.0;  ///< the figure is drawn smaller when its area does not fit
     int rows = 1;        ///< rows it takes in the page's flow
+    /// Height of the band under the area that carries the figure's title (0: none);
+    /// it takes the row after the figure as a blank line would.
+    double captionMm = 0;
 };
 
 struct PlacedLine {
@@ -61,6 +65,14 @@ struct PlacedFigure {
     long lineNumber = 0;
     /// The files as read while paging; null when they are to be read again.
     std::shared_ptr<const LoadedFigure> loaded;
+};
+
+/// A chapter or section heading of the report and where it lands.
+struct Heading {
+    int level = 1;     ///< 1 chapter ("?R1"), 2 section ("?R2")
+    std::string text;  ///< UTF-8, with its number, without the marker and outer blanks
+    int page = 0;      ///< 0-based
+    int row = 0;
 };
 
 struct Page {
@@ -88,6 +100,13 @@ class ReportDocument {
     /// longer be read or was rewritten since it was paged.
     bool page(int index, Page& page, std::string& error) const;
 
+    /// Chapter and section headings in report order (at most kMaxHeadings).
+    const std::vector<Heading>& headings() const { return headings_; }
+    static constexpr std::size_t kMaxHeadings = 10'000;
+    /// The design's title as the report names it ("件名：..." near its start); empty
+    /// when the report has none.
+    const std::string& title() const { return title_; }
+
     const PageGeometry& geometry() const { return geometry_; }
     const StyleTables& styles() const { return styles_; }
     const std::string& path() const { return path_; }
@@ -109,6 +128,7 @@ class ReportDocument {
     struct FigureArea {
         bool ok = false;
         double width = 0, height = 0;
+        std::string title;                        ///< the layout's title, UTF-8
         std::string problem;                      ///< the layout itself cannot be used
         std::vector<std::string> figureProblems;  ///< figure files that cannot be drawn
         std::shared_ptr<const LoadedFigure> loaded;
@@ -118,12 +138,15 @@ class ReportDocument {
     FigureBox boxFor(const FigureArea& a, int column) const;
     PlacedFigure figureFor(const PrintLine& line) const;
     void warn(std::string message);
+    void noteOutline(const PrintLine& line, const Placement& p);
 
     std::string path_;
     std::string folder_;
     PageGeometry geometry_;
     StyleTables styles_;
     std::vector<PageStart> starts_;
+    std::vector<Heading> headings_;
+    std::string title_;
     mutable std::map<std::string, FigureArea> areas_;
     mutable std::size_t keptElements_ = 0;
     std::unique_ptr<PrintFileReader> reader_;  ///< held open for page()

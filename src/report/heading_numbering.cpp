@@ -17,6 +17,10 @@ NumberingSettings NumberingSettings::Load(const std::string& iniPath) {
         s.Margin[static_cast<std::size_t>(k)] =
             std::clamp(CPrivateProfile::GetValueLong(iniPath, "Chapter", "Margin" + n), 0, 255);
     }
+    // A numbering method chosen without any style would print bare separators
+    // (". 設計条件", "-1) ..."); such a choice numbers in the usual way instead.
+    if (s.Method != 0 && s.Style[1] == 0 && s.Style[2] == 0 && s.Style[3] == 0 && s.Style[4] == 0)
+        s.Style = kDefaultStyles;
     return s;
 }
 

@@ -9,6 +9,10 @@
 
 namespace nuvra::report {
 
+/// The numbering most calculation reports use: chapters "1.", sections "1.1", items
+/// "(1)", sub-items "①" (styles 1, 1, 2, 8 of levels 1-4).
+inline constexpr std::array<std::int32_t, 6> kDefaultStyles{0, 1, 1, 2, 8, 0};
+
 /// The page-numbering settings of section "Chapter" of the settings file.
 struct NumberingSettings {
     /// 0 no numbers; 1 each level its own number; 2 section joined to chapter with "-";
@@ -19,6 +23,7 @@ struct NumberingSettings {
     std::array<std::int32_t, 6> Margin{};
 
     /// Reads "Method", "Style1"-"Style4" and "Margin1"-"Margin4" as integers, default 0.
+    /// A method other than 0 with no style set for any level takes kDefaultStyles.
     /// Margins are held to 0-255 blanks, so a damaged settings file cannot make the
     /// writer fail or build enormous lines.
     static NumberingSettings Load(const std::string& iniPath);

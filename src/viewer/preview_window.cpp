@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -15,6 +17,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -27,6 +30,8 @@ namespace {
 const QString kTitle = QStringLiteral("印刷プレビュー");
 constexpr double kZoomStep = 1.25;
 constexpr int kProgressFrom = 20;  // pages before a progress dialog is worth showing
+constexpr int kPageRole = Qt::UserRole;
+constexpr int kRowRole = Qt::UserRole + 1;
 
 QString joinLines(const std::vector<std::string>& lines, std::size_t total) {
     QString text;
@@ -57,6 +62,7 @@ PreviewWindow::PreviewWindow(std::unique_ptr<render::ReportDocument> doc, render
     setCentralWidget(scroll_);
     scroll_->setFocus();
     buildActions();
+    buildOutline();
 
     if (!settings_.geometry.isEmpty())
         restoreGeometry(settings_.geometry);
@@ -114,6 +120,47 @@ void PreviewWindow::buildActions() {
         statusBar()->showMessage(
             QStringLiteral("印刷ファイルに %1 件の問題があります（問題の一覧）")
                 .arg(doc_->warningCount()));
+}
+
+void PreviewWindow::buildOutline() {
+    outline_ = new QTreeWidget(this);
+    outline_->setHeaderHidden(true);
+    outline_->setColumnCount(1);
+    outline_->setUniformRowHeights(true);
+    QTreeWidgetItem* chapter = nullptr;
+    for (const render::Heading& h : doc_->headings()) {
+        auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(h.text)));
+        item->setData(0, kPageRole, h.page);
+        item->setData(0, kRowRole, h.row);
+        item->setToolTip(0, QStringLiteral("%1 ページ").arg(h.page + 1));
+        if (h.level >= 2 && chapter) {
+            chapter->addChild(item);
+        } else {
+            outline_->addTopLevelItem(item);
+            chapter = item;
+        }
+    }
+    outline_->expandAll();
+    connect(outline_, &QTreeWidget::itemActivated, this, &PreviewWindow::showHeading);
+    connect(outline_, &QTreeWidget::itemClicked, this, &PreviewWindow::showHeading);
+    auto* dock = new QDockWidget(QStringLiteral("目次"), this);
+    dock->setObjectName(QStringLiteral("outline"));
+    dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    dock->setWidget(outline_);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    // A report without headings has nothing to list.
+    if (doc_->headings().empty()) dock->hide();
+}
+
+void PreviewWindow::showHeading(QTreeWidgetItem* item) {
+    if (!item) return;
+    goToPage(item->data(0, kPageRole).toInt());
+    // Scroll so that the heading's row stands near the top of the view.
+    const render::PageGeometry& g = doc_->geometry();
+    double mm = g.rowTopMm(item->data(0, kRowRole).toInt()) - 2.0 * g.linePitchMm;
+    double perMm = (view_->height() - 2.0 * PageView::kGap) / render::PageGeometry::kPaperHeightMm;
+    int y = static_cast<int>(std::lround(PageView::kGap + std::max(0.0, mm) * perMm));
+    scroll_->verticalScrollBar()->setValue(std::min(y, scroll_->verticalScrollBar()->maximum()));
 }
 
 int PreviewWindow::currentPage() const {

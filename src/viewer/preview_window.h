@@ -14,6 +14,8 @@ class QAction;
 class QLabel;
 class QScrollArea;
 class QSpinBox;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace nuvra::viewer {
 
@@ -33,6 +35,8 @@ class PreviewWindow : public QMainWindow {
     double zoom() const;
     bool fitsWidth() const { return settings_.fitWidth; }
     PageView* pageView() const { return view_; }
+    /// The outline panel: chapters with their sections; activating one shows its page.
+    QTreeWidget* outline() const { return outline_; }
 
     /// Writes the whole report to a PDF file; false with a message box on failure.
     bool exportPdfTo(const QString& path, bool quiet = false);
@@ -57,6 +61,8 @@ class PreviewWindow : public QMainWindow {
 
   private:
     void buildActions();
+    void buildOutline();
+    void showHeading(QTreeWidgetItem* item);
     void setZoom(double zoom, bool fitWidth);
     void updateState();
 
@@ -69,6 +75,7 @@ class PreviewWindow : public QMainWindow {
     QSpinBox* pageBox_ = nullptr;
     QLabel* pageCountLabel_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
+    QTreeWidget* outline_ = nullptr;
     QAction* first_ = nullptr;
     QAction* previous_ = nullptr;
     QAction* next_ = nullptr;

@@ -5,8 +5,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <vector>
 
 #include "render/pdf_export.h"
+#include "render/pdf_outline.h"
 #include "sample_files.h"
 #include "test_util.h"
 
@@ -121,6 +124,90 @@ TEST_F(RenderPdfTest, OverlongLinesAreSqueezedThenCut) {
     std::string text = run("pdftotext -raw '" + dir.file("wide.pdf") + "' -");
     EXPECT_NE(text.find("start " + wide), std::string::npos);
     EXPECT_NE(text.find("begin 999"), std::string::npos);
+}
+
+// The outline of a PDF as poppler reads it: (depth, page, title) in order.
+struct OutlineItem {
+    int depth;
+    int page;
+    std::string title;
+    bool operator==(const OutlineItem&) const = default;
+};
+
+std::vector<OutlineItem> pdfOutline(const std::string& pdf) {
+    std::string xml = run("pdftohtml -xml -i -stdout -q '" + pdf + "' 2>/dev/null");
+    std::vector<OutlineItem> items;
+    int depth = 0;
+    std::regex token(R"(<outline>|</outline>|<item page=\"(\d+)\">([^<]*)</item>)");
+    for (std::sregex_iterator it(xml.begin(), xml.end(), token), end; it != end; ++it) {
+        std::string t = (*it)[0];
+        if (t == "<outline>")
+            ++depth;
+        else if (t == "</outline>")
+            --depth;
+        else
+            items.push_back({depth, std::stoi((*it)[1]), (*it)[2]});
+    }
+    return items;
+}
+
+std::string pdfInfoField(const std::string& pdf, const std::string& field) {
+    std::string info = "\n" + run("pdfinfo '" + pdf + "' 2>&1");
+    std::size_t at = info.find("\n" + field + ":");
+    if (at == std::string::npos) return {};
+    std::size_t from = info.find_first_not_of(' ', at + field.size() + 2);
+    return info.substr(from, info.find('\n', from) - from);
+}
+
+TEST_F(RenderPdfTest, ChaptersAndSectionsBecomeTheOutline) {
+    std::string pdf = dir.file("report.pdf");
+    ExportResult r = exportPdf(dir.file("report.prn"), pdf, options());
+    ASSERT_TRUE(r.ok) << r.error;
+    if (!haveTool("pdftohtml") || !haveTool("pdfinfo"))
+        GTEST_SKIP() << "poppler-utils not installed";
+    // Chapter 2 runs over a page, so its second section lands on page 3.
+    std::vector<OutlineItem> expected = {
+        {1, 1, "1. 設計条件"},   {2, 1, "1.1 断面形状"}, {2, 1, "1.2 形状図"},
+        {1, 2, "2. 外力の計算"}, {2, 2, "2.1 自重"},     {2, 3, "2.2 土圧"},
+        {1, 4, "3. 図の不具合"},
+    };
+    EXPECT_EQ(pdfOutline(pdf), expected);
+    // The update leaves a file that poppler reads without complaint.
+    std::string info = run("pdfinfo '" + pdf + "' 2>&1");
+    EXPECT_EQ(info.find("Error"), std::string::npos) << info;
+    EXPECT_EQ(pdfPages(pdf), 4);
+    EXPECT_EQ(pdfInfoField(pdf, "Author"), "Nuvra");
+    // Without a title line the file's name stands for the title.
+    EXPECT_EQ(pdfInfoField(pdf, "Title"), "report.prn");
+}
+
+TEST_F(RenderPdfTest, TheDesignsTitleIsThePdfsTitle) {
+    test::writeTextFile(dir.file("t.prn"),
+                        "?R11. 設計条件\n  件名：○○地区　用水路　　\n  ?R21.1 形状寸法\n"
+                        "?R21.2 次の節\n");
+    ExportResult r = exportPdf(dir.file("t.prn"), dir.file("t.pdf"), options());
+    ASSERT_TRUE(r.ok) << r.error;
+    if (!haveTool("pdftohtml") || !haveTool("pdfinfo"))
+        GTEST_SKIP() << "poppler-utils not installed";
+    EXPECT_EQ(pdfInfoField(dir.file("t.pdf"), "Title"), "○○地区　用水路");
+    std::vector<OutlineItem> expected = {
+        {1, 1, "1. 設計条件"}, {2, 1, "1.1 形状寸法"}, {2, 1, "1.2 次の節"}};
+    EXPECT_EQ(pdfOutline(dir.file("t.pdf")), expected);
+}
+
+TEST(PdfOutline, AFileItCannotReadIsLeftAsItWas) {
+    const std::vector<OutlineEntry> one = {{1, "1. 章", 0, 20.0}};
+    for (std::string bytes :
+         {std::string("not a pdf"),
+          std::string("%PDF-1.5\n1 0 obj\n<< >>\nendobj\nstartxref\n9\n%%EOF\n"),
+          std::string("%PDF-1.4\nxref\n0 1\n0000000000 65535 f \ntrailer\n<< "
+                      "/Size 1 >>\nstartxref\n9\n%%EOF\n")}) {
+        const std::string before = bytes;
+        std::string error;
+        EXPECT_FALSE(appendPdfOutline(bytes, one, kPdfAuthor, error));
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(bytes, before);
+    }
 }
 
 long residentKb() {

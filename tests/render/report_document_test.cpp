@@ -57,10 +57,13 @@ TEST_F(ReportDocumentTest, PagesTheSampleReport) {
     EXPECT_DOUBLE_EQ(fig.box.width, 150);
     EXPECT_DOUBLE_EQ(fig.box.height, 120);
     EXPECT_EQ(fig.box.rows, 33);  // 120 mm in rows of 3.7 mm
+    // Its title takes the row under it.
+    EXPECT_DOUBLE_EQ(fig.box.captionMm, 3.7);
     // The text after the figure follows below its area.
     const PlacedLine& after = first.lines.back();
     EXPECT_EQ(cp932ToUtf8(after.line.text), "図のあとの本文は図の下に続きます。");
-    EXPECT_EQ(after.row, fig.row + fig.box.rows + 1);
+    // The figure's title takes the row under it, then comes the blank line of the file.
+    EXPECT_EQ(after.row, fig.row + fig.box.rows + 2);
 
     // Page 3 continues the table of page 2 and carries the pressure figure.
     Page third = pageOf(doc, 2);
@@ -102,10 +105,11 @@ TEST_F(ReportDocumentTest, AFigureThatDoesNotFitMovesToTheNextPage) {
     ASSERT_EQ(second.figures.size(), 1u);
     EXPECT_EQ(second.figures[0].row, 0);
     EXPECT_DOUBLE_EQ(second.figures[0].box.y, doc.geometry().marginTopMm);
-    // Column 2 of the reference, nudged left so the 150 mm area stays on the paper.
+    // Column 2 of the reference, nudged left so the 150 mm area stays within the
+    // printable width.
     EXPECT_LE(second.figures[0].box.x + second.figures[0].box.width,
-              doc.geometry().rightLimitMm() + 1e-9);
-    EXPECT_EQ(second.lines.at(0).row, 33);
+              doc.geometry().textRightMm() + 1e-9);
+    EXPECT_EQ(second.lines.at(0).row, 34);  // under the figure's title
 }
 
 TEST_F(ReportDocumentTest, AnEmptyFileIsOneEmptyPage) {

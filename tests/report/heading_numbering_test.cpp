@@ -100,5 +100,50 @@ TEST(NumberingSettings, LoadedFromChapterSection) {
     EXPECT_EQ(none.Style, (std::array<std::int32_t, 6>{}));
 }
 
+TEST(NumberingSettings, AMethodWithoutStylesNumbersInTheUsualWay) {
+    struct Case {
+        const char* chapter;  // body of section "Chapter"
+        std::array<std::int32_t, 6> styles;
+        const char* chapterHeading;
+        const char* sectionHeading;
+    };
+    const Case cases[] = {
+        // A method alone: 1. / 1.1 / (1) instead of ". " and "-1 ".
+        {"Method=3\r\n", kDefaultStyles, "1. ", "1.1 "},
+        {"Method=2\r\nStyle1=0\r\n", kDefaultStyles, "1. ", "1-1 "},
+        // Any style chosen is kept as it is, even with other levels left empty.
+        {"Method=2\r\nStyle2=1\r\n", {0, 0, 1, 0, 0, 0}, ". ", "-1 "},
+        // No numbering stays without styles.
+        {"Method=0\r\n", {}, "", ""},
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        test::writeFile(dir.file("Nuvra.INI"), std::string("[Chapter]\r\n") + c.chapter);
+        NumberingSettings s = NumberingSettings::Load(dir.file("Nuvra.INI"));
+        EXPECT_EQ(s.Style, c.styles) << c.chapter;
+        if (s.Method == 0) continue;
+        HeadingNumbering h;
+        h.Start(s);
+        EXPECT_EQ(h.HeadingNumber(1), c.chapterHeading) << c.chapter;
+        EXPECT_EQ(h.HeadingNumber(2), c.sectionHeading) << c.chapter;
+        if (s.Style == kDefaultStyles) {
+            EXPECT_EQ(h.HeadingNumber(3), "(1) ");
+        }
+    }
+}
+
+// The settings file installed with the program numbers its headings 1. / 1.1 / (1).
+TEST(NumberingSettings, InstalledSettingsNumberTheHeadings) {
+    NumberingSettings s = NumberingSettings::Load(std::string(NUVRA_BINARY_DIR) + "/bin/Nuvra.INI");
+    EXPECT_EQ(s.Method, 3);
+    EXPECT_EQ(s.Style, kDefaultStyles);
+    HeadingNumbering h;
+    h.Start(s);
+    EXPECT_EQ(h.HeadingNumber(1), "1. ");
+    EXPECT_EQ(h.HeadingNumber(2), "1.1 ");
+    EXPECT_EQ(h.HeadingNumber(3), "(1) ");
+    EXPECT_EQ(h.HeadingNumber(4), "① ");
+}
+
 }  // namespace
 }  // namespace nuvra::report

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 #include <memory>
 
@@ -68,6 +69,26 @@ class PreviewWindowTest : public QObject {
         QCOMPARE(w->currentPage(), 0);
     }
 
+    void theOutlineJumpsToChaptersAndSections() {
+        auto w = makeWindow();
+        QTreeWidget* tree = w->outline();
+        QVERIFY(tree);
+        QCOMPARE(tree->topLevelItemCount(), 3);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("1. 設計条件"));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 2);
+        QCOMPARE(tree->topLevelItem(1)->childCount(), 2);
+        QCOMPARE(tree->topLevelItem(2)->childCount(), 0);
+        // "2.2 土圧" stands on the third page, chapter 3 on the fourth.
+        QTreeWidgetItem* earth = tree->topLevelItem(1)->child(1);
+        QCOMPARE(earth->text(0), QStringLiteral("2.2 土圧"));
+        emit tree->itemActivated(earth, 0);
+        QCOMPARE(w->currentPage(), 2);
+        emit tree->itemActivated(tree->topLevelItem(2), 0);
+        QCOMPARE(w->currentPage(), 3);
+        emit tree->itemActivated(tree->topLevelItem(0)->child(0), 0);
+        QCOMPARE(w->currentPage(), 0);
+    }
+
     void zoomsAndFitsTheWidth() {
         auto w = makeWindow();
         w->fitToWidth();
@@ -81,9 +102,11 @@ class PreviewWindowTest : public QObject {
         QVERIFY(w->zoom() < fit);
         w->fitToWidth();
         QCOMPARE(w->zoom(), fit);
-        // Fitted, the paper and its gaps fill the window's width, less the scroll area's frame.
-        QVERIFY(w->pageView()->width() <= w->width());
-        QVERIFY(w->pageView()->width() > w->width() - 40);
+        // Fitted, the paper and its gaps fill the width beside the outline panel, less the
+        // scroll area's frame.
+        const int room = w->width() - w->outline()->parentWidget()->width();
+        QVERIFY(w->pageView()->width() <= room);
+        QVERIFY(w->pageView()->width() > room - 40);
     }
 
     void paintsEveryPageWithoutNewProblems() {
