@@ -6,6 +6,7 @@
 #include "render/box_drawing.h"
 #include "render/cp932_chars.h"
 #include "render/report_font.h"
+#include "render/verdict_marks.h"
 
 namespace nuvra::render {
 namespace {
@@ -81,6 +82,24 @@ std::vector<double> linePitches(const std::vector<PlacedLine>& lines, const Page
     return pitch;
 }
 
+void PagePainter::markFailedVerdicts(QPainter& p, const TextRun& run, const RowCell& cell) {
+    const std::vector<int> columns = failedVerdictColumns(run.bytes);
+    if (columns.empty()) return;
+    // A red frame on a light red ground around the word, within its row, so that a
+    // failed check stands out on screen, on paper and in the PDF.
+    const double column = run.em / 2.0 * run.condense;
+    const double pad = column * 0.2;
+    p.save();
+    p.setPen(QPen(QColor(200, 0, 0), std::max(1.0, run.em * 0.06)));
+    p.setBrush(QColor(255, 0, 0, 40));
+    for (int c : columns) {
+        const QRectF box(run.baseline.x() + c * column - pad, run.baseline.y() + cell.top + pad,
+                         3 * column + 2 * pad, cell.bottom - cell.top - 2 * pad);
+        p.drawRect(box);
+    }
+    p.restore();
+}
+
 void PagePainter::paintLine(QPainter& p, const PlacedLine& l, double pitch, const DeviceMap& dev,
                             std::vector<std::string>* problems) {
     const PageGeometry& g = doc_.geometry();
@@ -112,8 +131,9 @@ void PagePainter::paintLine(QPainter& p, const PlacedLine& l, double pitch, cons
             QRectF(dev.map(0, g.rowTopMm(l.row)), dev.map(g.textRightMm(), g.rowTopMm(l.row + 1))));
     // Table rules fill the whole row, so that rows of a table meet.
     RowCell cell{(g.rowTopMm(l.row) - baseline) * u, (g.rowTopMm(l.row + 1) - baseline) * u};
-    drawRuledText(p, font_, TextRun{line.text, dev.map(x, baseline), g.emMm * u, heading, condense},
-                  cell);
+    const TextRun run{line.text, dev.map(x, baseline), g.emMm * u, heading, condense};
+    drawRuledText(p, font_, run, cell);
+    markFailedVerdicts(p, run, cell);
     if (line.kind == LineKind::Heading1 && cols > 0) {
         // A chapter heading is underlined over its text.
         double y = top + g.emMm + 0.02;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "render/box_drawing.h"
 #include "render/figure_painter.h"
 #include "render/report_document.h"
 
@@ -36,6 +37,7 @@ class PagePainter {
   private:
     void paintLine(QPainter& p, const PlacedLine& l, double pitch, const DeviceMap& dev,
                    std::vector<std::string>* problems);
+    static void markFailedVerdicts(QPainter& p, const TextRun& run, const RowCell& cell);
 
     const ReportDocument& doc_;
     ReportFont& font_;
