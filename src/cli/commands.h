@@ -10,12 +10,26 @@ struct DesignData;
 
 namespace nuvra::cli {
 
+/// Exit status of every command: 0 success; 1 the calculation, a chapter, a figure or the
+/// writing of a result failed; 2 the design, a file named on the command line or the
+/// arguments cannot be used.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUnusable = 2;
+
 int cmdNew(const std::vector<std::string>& args);
 int cmdConvert(const std::vector<std::string>& args);
 int cmdShow(const std::vector<std::string>& args);
 
 /// Prints a Japanese failure message with its code to standard error.
 void printError(const std::string& message);
+
+/// "nuvra-cli: <what is wrong>" and then the usage, on standard error.
+void printArgumentError(const std::string& what, const std::string& usage);
+
+/// Whether `path` names a regular file that can be read; otherwise prints why ("<what>が
+///見つかりません: path", a folder, a device or pipe, too large) and returns false.
+bool checkReadableFile(const std::string& path, const std::string& what);
 
 /// Opens a design as the desktop program does; on failure prints the messages it would
 /// show (and the reader's detail) and returns false.
