@@ -22,8 +22,11 @@ bool ReportFont::load(std::string& error) {
     base_.setStyleStrategy(QFont::PreferOutline);
     QFontInfo info(base_);
     QRawFont probe = QRawFont::fromFont(base_);
-    if (info.family() != QLatin1String(kFamily) || !probe.isValid() ||
-        probe.familyName() != QLatin1String(kFamily)) {
+    // Under a Japanese locale fontconfig reports the family by its Japanese name.
+    auto ours = [](const QString& family) {
+        return family == QLatin1String(kFamily) || family == QStringLiteral("IPAゴシック");
+    };
+    if (!ours(info.family()) || !probe.isValid() || !ours(probe.familyName())) {
         error =
             "帳票フォント IPAGothic が見つかりません（fonts-ipafont-gothic を導入してください）";
         return false;
