@@ -59,7 +59,7 @@ ExportResult writePdf(const ReportDocument& doc, const std::string& pdfPath,
     // Written beside the target under a scratch name (which takes the umask) and put in
     // place only when complete; a file the user may not write is not replaced.
     if (int err = CheckWriteTarget(pdfPath, false)) {
-        r.error = "PDF ファイル " + pdfPath + " を書き込めません（" + SystemReason(err) + "）";
+        r.error = "PDF ファイル " + pdfPath + " を作成できません（" + SystemReason(err) + "）";
         return r;
     }
     std::string scratch;

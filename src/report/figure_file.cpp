@@ -44,8 +44,8 @@ void writeFile(const std::string& path, const std::string& bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) err = errno;
     if (std::fclose(f) != 0 && err == 0) err = errno;
     if (err != 0)
-        throw ReportError("図のファイル " + path + " に書き込めません（" + SystemReason(err) +
-                          "）");
+        throw ReportFileError("図のファイル " + path + " に書き込めません（" + SystemReason(err) +
+                              "）");
 }
 
 std::string toBytes(const std::string& utf8, const char* what) {

@@ -41,6 +41,9 @@ std::string FigureModel::BuildFigure(const std::function<std::string(FigureModel
     try {
         Begin();
         return builder(*this);
+    } catch (const ReportFileError& e) {
+        lastError_ = e.what();
+        ++failedFigureFiles_;
     } catch (const std::exception& e) {
         lastError_ = e.what();
     } catch (const calc::ArithmeticFault& f) {
@@ -49,7 +52,6 @@ std::string FigureModel::BuildFigure(const std::function<std::string(FigureModel
         lastError_ = "unexpected failure";
     }
     if (lastError_.empty()) lastError_ = "failure";
-    ++failedFigures_;
     files_.DiscardScratch();
     return {};
 }

@@ -107,7 +107,7 @@ class FigureModel {
     /// Forgets the registered figure files (without deleting them).
     void StartGeneration() {
         files_.Reset();
-        failedFigures_ = 0;
+        failedFigureFiles_ = 0;
     }
     /// Creates a new empty "~MT…" file in the temporary folder and registers it; throws
     /// ReportError when it cannot, or when 100 files are registered already.
@@ -126,8 +126,9 @@ class FigureModel {
     std::string BuildFigure(const std::function<std::string(FigureModel&)>& builder);
     /// Why the last BuildFigure failed (empty after a success).
     const std::string& LastFigureError() const { return lastError_; }
-    /// Figures of this generation whose builder failed.
-    int FailedFigureCount() const { return failedFigures_; }
+    /// Figures of this generation lost because a figure file could not be written (a
+    /// figure its builder cannot draw is left out of its chapter, which still succeeds).
+    int FailedFigureFileCount() const { return failedFigureFiles_; }
     /// Removes the scratch files of named figure files that were never completed.
     void DiscardUnfinishedFigureFiles() { files_.DiscardScratch(); }
 
@@ -249,7 +250,7 @@ class FigureModel {
     std::string appFolder_;
     TempFileRegistry files_;
     std::string lastError_;
-    int failedFigures_ = 0;
+    int failedFigureFiles_ = 0;
     std::vector<LineStyle> lineStyles_;
     std::vector<TextStyle> textStyles_;
     std::vector<FigPoint> points_;

@@ -110,7 +110,7 @@ GenerationResult ReportGeneration::run(const DesignData& design, const calc::Res
         writer_.SetCurrentPrintFile(writer_.NewPrintFile());
         std::string cause = writer_.LastFileError();
         const bool created = cause.empty();
-        const int figuresFailed = figures_.FailedFigureCount();
+        const int figuresFailed = figures_.FailedFigureFileCount();
         if (created && rowApplies(row.Condition, results)) {
             for (const ChapterWriter& w : row.Writers) {
                 if (w && w(ctx)) continue;
@@ -119,7 +119,7 @@ GenerationResult ReportGeneration::run(const DesignData& design, const calc::Res
                 if (cause.empty()) cause = "章を書き出せませんでした";
             }
             // A report without one of its figures is not a complete report.
-            if (cause.empty() && figures_.FailedFigureCount() > figuresFailed)
+            if (cause.empty() && figures_.FailedFigureFileCount() > figuresFailed)
                 cause = "図を作成できません（" + figures_.LastFigureError() + "）";
         }
         if (created) {

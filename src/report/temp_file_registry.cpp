@@ -15,7 +15,7 @@ namespace nuvra::report {
 namespace {
 
 [[noreturn]] void fail(const std::string& path, const char* what, int err) {
-    throw ReportError("ファイル " + path + " " + what + "（" + SystemReason(err) + "）");
+    throw ReportFileError("ファイル " + path + " " + what + "（" + SystemReason(err) + "）");
 }
 
 }  // namespace

@@ -218,9 +218,13 @@ TEST_F(GenerationTest, KeptFilesUnderStableNames) {
 TEST_F(GenerationTest, KeptFilesAreWholeOrAbsent) {
     std::vector<ChapterRow> rows = StandardChapterRowsShape();
     rows[1].Writers = {line("two"), line("more", false)};  // fails after writing
-    rows[4].Writers = {[](const ChapterContext& ctx) {     // a figure of the chapter fails
-        ctx.figures.BuildFigure([](FigureModel&) -> std::string { throw ReportError("no"); });
+    rows[4].Writers = {[](const ChapterContext& ctx) {     // a figure file cannot be written
+        ctx.figures.BuildFigure([](FigureModel&) -> std::string { throw ReportFileError("no"); });
         return ctx.writer.RunChapter([](ReportWriter& w) { w.PrintFixedLine(2, "five"); });
+    }};
+    rows[0].Writers = {[](const ChapterContext& ctx) {  // a figure that cannot be drawn
+        ctx.figures.BuildFigure([](FigureModel&) -> std::string { throw ReportError("flat"); });
+        return ctx.writer.RunChapter([](ReportWriter& w) { w.PrintFixedLine(2, "one"); });
     }};
     nuvra::test::writeFile(dir.file("out/02-two.prn"), "an earlier run's");
     nuvra::test::writeFile(dir.file("victim"), "keep");
