@@ -171,7 +171,7 @@ check "two runs into one folder never mix (6 trials, $refused refusals)" test $m
 # --- Stopped by a signal: nothing left behind ----------------------------------------
 for sig in INT TERM; do
   stopped=0
-  for delay in 0.3 0.8 1.5 2.5 4; do
+  for delay in 0.05 0.1 0.2 0.3 0.5 0.8 1.5 2.5; do
     run=$tmp/sig-$sig-$delay
     mkdir -p "$run/scratch" "$run/pdf"
     TMPDIR=$run/scratch "$cli" report "$sample" --pdf "$run/pdf/out.pdf" >/dev/null 2>&1 &
