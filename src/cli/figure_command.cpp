@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <system_error>
 
 #include "calc/loads/calc_run.h"
@@ -117,13 +118,16 @@ int cmdFigure(const std::vector<std::string>& args) {
         printError("計算の途中でエラーが発生しました。図は作成しません。");
         return kExitFailed;
     }
-    ScratchFolder scratch("nuvra-figure-");
-    if (scratch.path().empty()) {
+    std::optional<ScratchFolder> scratch;
+    guard.MakePath([&scratch] {
+        scratch.emplace("nuvra-figure-");
+        return scratch->path();
+    });
+    if (scratch->path().empty()) {
         printError("作業用フォルダーを作成できません（" + SystemReason(errno) + "）。");
         return kExitFailed;
     }
-    guard.AddPath(scratch.path());
-    report::FigureModel model(programFolder(), scratch.path());
+    report::FigureModel model(programFolder(), scratch->path());
     model.StartGeneration();
     const std::string layout = build(r, figures::FigureInputs{model, d, store});
     if (layout.empty()) {

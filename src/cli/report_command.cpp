@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "calc/loads/calc_run.h"
@@ -263,15 +264,18 @@ int cmdReport(const std::vector<std::string>& args) {
     }
 
     // A PDF-only run writes its files into a scratch folder that goes with it.
-    ScratchFolder scratch("nuvra-report-");
+    std::optional<ScratchFolder> scratch;
     std::string folder;
     if (r.folder.empty()) {
-        if (scratch.path().empty()) {
+        guard.MakePath([&scratch] {
+            scratch.emplace("nuvra-report-");
+            return scratch->path();
+        });
+        if (scratch->path().empty()) {
             printError("作業用フォルダーを作成できませんでした（" + SystemReason(errno) + "）。");
             return kExitFailed;
         }
-        guard.AddPath(scratch.path());
-        folder = scratch.path();
+        folder = scratch->path();
     } else {
         std::string error;
         folder = outputFolder(r.folder, error);
@@ -282,11 +286,15 @@ int cmdReport(const std::vector<std::string>& args) {
         guard.AddSweptFolder(folder);
     }
     FolderLock lock;
-    if (std::string busy = lock.Acquire(folder); !busy.empty()) {
+    std::string busy;
+    guard.MakePath([&] {
+        busy = lock.Acquire(folder);
+        return busy.empty() ? folder + "/" + kLockName : std::string();
+    });
+    if (!busy.empty()) {
         printError(busy);
         return kExitUnusable;
     }
-    guard.AddPath(folder + "/" + kLockName);
 
     report::GenerationOptions options;
     options.AppFolder = programFolder();

@@ -56,6 +56,12 @@ void InterruptCleanup::AddPath(const std::string& path) {
     paths_.push_back(path);
 }
 
+void InterruptCleanup::MakePath(const std::function<std::string()>& make) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::string path = make();
+    if (!path.empty()) paths_.push_back(path);
+}
+
 void InterruptCleanup::RemovePath(const std::string& path) {
     std::lock_guard<std::mutex> lock(mutex_);
     paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
@@ -81,9 +87,11 @@ void InterruptCleanup::watch() {
     for (;;) {
         int sig = 0;
         if (::sigwait(&set, &sig) != 0) continue;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (stopping_) return;
+        // Held until the process ends: nothing is made and registered after the cleanup.
+        mutex_.lock();
+        if (stopping_) {
+            mutex_.unlock();
+            return;
         }
         cleanUp(sig);
         // End the process by the signal itself, as if nothing had caught it.
@@ -98,9 +106,8 @@ void InterruptCleanup::watch() {
 }
 
 void InterruptCleanup::cleanUp(int sig) {
-    // The main thread keeps running meanwhile; holding the lock keeps it from
-    // registering more, and a file it makes after a sweep is caught by the next one.
-    std::lock_guard<std::mutex> lock(mutex_);
+    // Called with the lock held. The main thread keeps running meanwhile; a scratch
+    // file it makes after a sweep is caught by the next one.
     for (pid_t child : children_)
         ::kill(child, sig);
     for (pid_t child : children_) {

@@ -16,6 +16,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -33,6 +34,10 @@ class InterruptCleanup {
 
     /// A file or folder (removed with everything in it) to delete on a signal.
     void AddPath(const std::string& path);
+    /// Runs `make` (which creates a file or folder and returns its path, or "") and
+    /// registers the path, both before a signal's cleanup can run: a stop cannot fall
+    /// between the making and the registering.
+    void MakePath(const std::function<std::string()>& make);
     void RemovePath(const std::string& path);
     /// A folder whose entries named with this process's ScratchTag() go on a signal.
     void AddSweptFolder(const std::string& folder);
