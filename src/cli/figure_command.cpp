@@ -1,16 +1,19 @@
 #include "cli/figure_command.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <system_error>
 
 #include "calc/loads/calc_run.h"
 #include "cli/commands.h"
 #include "common/error_codes.h"
 #include "common/file_util.h"
+#include "common/interrupt_cleanup.h"
 #include "design/input_file.h"
 #include "figures/figure_export.h"
 #include "figures/figures.h"
@@ -20,10 +23,6 @@
 namespace nuvra::cli {
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
-
 constexpr const char* kUsage =
     "usage: nuvra-cli figure KIND FILE [--case N] [--side 0|1] (-o OUT.svg | --files DIR)\n"
     "       KIND: shape, block, earth, wall, water, steel";
@@ -32,6 +31,7 @@ struct Request {
     std::string kind, file, svg, folder;
     int caseNo = 1;
     int side = 0;
+    bool caseGiven = false;
 };
 
 // The page area (mm) each figure has in the report.
@@ -51,31 +51,43 @@ bool parseInt(const std::string& s, int lo, int hi, int& out) {
     return true;
 }
 
-bool parse(const std::vector<std::string>& args, Request& r) {
+// Empty when the arguments can be used, otherwise what is wrong with them.
+std::string parse(const std::vector<std::string>& args, Request& r) {
     std::vector<std::string> plain;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == "--case") {
-            if (!hasValue || !parseInt(args[++i], 1, 3, r.caseNo)) return false;
+            if (!hasValue || !parseInt(args[++i], 1, 3, r.caseNo))
+                return "--case には 1、2 か 3 を指定してください。";
+            r.caseGiven = true;
         } else if (a == "--side") {
-            if (!hasValue || !parseInt(args[++i], 0, 1, r.side)) return false;
-        } else if (a == "-o") {
-            if (!hasValue || !r.svg.empty()) return false;
-            r.svg = args[++i];
-        } else if (a == "--files") {
-            if (!hasValue || !r.folder.empty()) return false;
-            r.folder = args[++i];
+            if (!hasValue || !parseInt(args[++i], 0, 1, r.side))
+                return "--side には 0 か 1 を指定してください。";
+        } else if (a == "-o" || a == "--files") {
+            std::string& into = a == "-o" ? r.svg : r.folder;
+            if (!hasValue) return a + " の値がありません。";
+            if (!into.empty()) return a + " が二度指定されています。";
+            into = args[++i];
+            if (into.empty()) return a + " の値が空です。";
         } else if (a.size() > 1 && a[0] == '-') {
-            return false;
+            return "不明なオプション \"" + a + "\" です。";
         } else {
             plain.push_back(a);
         }
     }
-    if (plain.size() != 2 || r.svg.empty() == r.folder.empty()) return false;
+    if (plain.empty()) return "図の種類と設計ファイルを指定してください。";
     r.kind = plain[0];
+    if (kPageAreas.count(r.kind) != 1) return "図の種類 \"" + r.kind + "\" はありません。";
+    if (plain.size() != 2)
+        return plain.size() < 2 ? "設計ファイルが指定されていません。"
+                                : "設計ファイルは一つだけ指定してください。";
     r.file = plain[1];
-    return kPageAreas.count(r.kind) == 1;
+    // The report draws the inner water of case 2 (full channel); case 1 has none.
+    if (r.kind == "water" && r.side == 1 && !r.caseGiven) r.caseNo = 2;
+    if (r.svg.empty() == r.folder.empty())
+        return "-o OUT.svg か --files DIR のどちらか一方を指定してください。";
+    return {};
 }
 
 std::string build(const Request& r, const figures::FigureInputs& in) {
@@ -92,25 +104,30 @@ std::string build(const Request& r, const figures::FigureInputs& in) {
 }  // namespace
 
 int cmdFigure(const std::vector<std::string>& args) {
+    InterruptCleanup guard;
     Request r;
-    if (!parse(args, r)) {
-        printError(kUsage);
-        return kExitUsage;
+    if (std::string error = parse(args, r); !error.empty()) {
+        printArgumentError(error, kUsage);
+        return kExitUnusable;
     }
     DesignData d;
-    if (!openDesign(d, r.file)) return kExitUsage;
+    if (!openDesign(d, r.file)) return kExitUnusable;
     calc::ResultStore store;
     if (!calc::RunCalculation(d, store)) {
         // The report is never written from a failed run, nor are its figures.
-        printError("計算の途中でエラーが発生しました。図は作成しません。");
+        printRunFailure(store, "図は作成しません。");
         return kExitFailed;
     }
-    ScratchFolder scratch("nuvra-figure-");
-    if (scratch.path().empty()) {
-        printError("一時フォルダを作成できません。");
+    std::optional<ScratchFolder> scratch;
+    guard.MakePath([&scratch] {
+        scratch.emplace("nuvra-figure-");
+        return scratch->path();
+    });
+    if (scratch->path().empty()) {
+        printError("作業用フォルダーを作成できません（" + SystemReason(errno) + "）。");
         return kExitFailed;
     }
-    report::FigureModel model(programFolder(), scratch.path());
+    report::FigureModel model(programFolder(), scratch->path());
     model.StartGeneration();
     const std::string layout = build(r, figures::FigureInputs{model, d, store});
     if (layout.empty()) {
@@ -120,8 +137,10 @@ int cmdFigure(const std::vector<std::string>& args) {
     try {
         if (!r.svg.empty()) {
             std::string svg = figures::LayoutToSvg(layout, programFolder());
-            if (std::int32_t rc = writeFileAtomically(r.svg, svg); rc != 0) {
-                printError(std::string("SVG ファイルを書き込めません: ") + fileErrorText(rc));
+            guard.AddSweptFolder(FolderOf(r.svg));
+            if (std::int32_t rc = writeFileAtomically(r.svg, svg, true); rc != 0) {
+                printError("SVG ファイル " + r.svg + " を書き込めません（ｴﾗｰｺｰﾄﾞ ： " +
+                           std::to_string(rc) + "）。");
                 return kExitFailed;
             }
         } else {

@@ -18,12 +18,13 @@ namespace {
 void usage(std::FILE* to) {
     std::fputs(
         "usage: nuvra-cli COMMAND ARGS\n"
-        "  new FILE              write a new design with the default values\n"
+        "  new FILE [--force]    write a new design with the default values (--force:\n"
+        "                        over an existing file)\n"
         "  convert IN OUT        read a design (version 1.00 or 1.00β), write it as 1.00\n"
         "  show FILE             list the six design records\n"
         "  calc FILE [--json]    run the design calculation; print the verdicts, or with\n"
         "                        --json the whole result store\n"
-        "  report FILE (-o DIR | --pdf OUT.pdf) [--chapters 1,2,5] [--ini FILE]\n"
+        "  report FILE (-o DIR | --pdf OUT.pdf) [--chapters 1,2,5] [--ini FILE] [--force]\n"
         "                        write the calculation report as print files into DIR,\n"
         "                        and/or render it to a PDF with the viewer\n"
         "  figure KIND FILE [--case N] [--side 0|1] (-o OUT.svg | --files DIR)\n"
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     if (cmd == "figure") return nuvra::cli::cmdFigure(args);
     if (cmd == "design") return nuvra::cli::cmdDesign(args);
     if (cmd == "sweep") return nuvra::cli::cmdSweep(args);
-    std::fprintf(stderr, "nuvra-cli: unknown command \"%s\"\n", cmd.c_str());
+    std::fprintf(stderr, "nuvra-cli: 不明なコマンド \"%s\" です。\n", cmd.c_str());
     usage(stderr);
     return 2;
 }

@@ -47,8 +47,26 @@ bool AppendFile(const std::string& destination, const std::string& source) {
             break;
         }
     }
+    int err = errno;
     if (in.failed()) ok = false;
-    if (std::fclose(out) != 0) ok = false;
+    if (std::fclose(out) != 0) {
+        ok = false;
+        err = errno;
+    }
+    errno = err;
+    return ok;
+}
+
+bool AppendBytes(const std::string& path, const std::string& bytes) {
+    std::FILE* out = std::fopen(path.c_str(), "ab");
+    if (!out) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    int err = errno;
+    if (std::fclose(out) != 0) {
+        ok = false;
+        err = errno;
+    }
+    errno = err;
     return ok;
 }
 
@@ -69,35 +87,107 @@ std::string ReadHeaderName(const std::string& path) {
     return text->substr(from, to - from);
 }
 
-std::int32_t writeFileAtomically(const std::string& path, const std::string& bytes) {
-    if (path.empty()) return kErrBadFileName;
-    std::string dir = ".";
+std::string FolderOf(const std::string& path) {
     std::size_t slash = path.rfind('/');
-    if (slash != std::string::npos) dir = slash == 0 ? "/" : path.substr(0, slash);
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string ScratchTag() {
+    return ".~nvr" + std::to_string(::getpid()) + "-";
+}
+
+std::string SystemReason(int err) {
+    switch (err) {
+        case ENOSPC:
+            return "ディスクの空き容量が足りません";
+        case EDQUOT:
+            return "ディスクの使用量の制限を超えました";
+        case EFBIG:
+            return "ファイルが大きすぎます";
+        case EACCES:
+        case EPERM:
+            return "書き込みが禁止されています";
+        case EROFS:
+            return "読み取り専用のファイルシステムです";
+        case ENOENT:
+            return "ファイルまたはフォルダーが見つかりません";
+        case ENOTDIR:
+            return "パスの途中にフォルダーでないものがあります";
+        case EISDIR:
+            return "同じ名前のフォルダーがあります";
+        case ELOOP:
+            return "シンボリックリンクには書き込みません";
+        case ENAMETOOLONG:
+            return "名前が長すぎます";
+        case EIO:
+            return "入出力エラーが発生しました";
+        case EMFILE:
+        case ENFILE:
+            return "開いているファイルが多すぎます";
+        default:
+            return "システムエラー " + std::to_string(err);
+    }
+}
+
+int CheckWriteTarget(const std::string& path, bool refuseLink) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT) return errno;
+        struct stat dst;  // the folder must be there
+        if (::stat(FolderOf(path).c_str(), &dst) != 0) return errno;
+        return S_ISDIR(dst.st_mode) ? 0 : ENOTDIR;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        if (refuseLink) return ELOOP;
+        if (::stat(path.c_str(), &st) != 0) return 0;  // a dangling link is replaced
+    }
+    if (S_ISDIR(st.st_mode)) return EISDIR;
+    if (::access(path.c_str(), W_OK) != 0) return errno == EROFS ? EROFS : EACCES;
+    // A file without any write permission is write-protected, also for the superuser.
+    if ((st.st_mode & 0222) == 0) return EACCES;
+    return 0;
+}
+
+int CreateScratchFile(const std::string& folder, const std::string& hint, std::string& path) {
+    std::string tmpl =
+        (folder == "/" ? std::string() : folder) + "/" + ScratchTag() + hint + "XXXXXX";
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return -1;
+    mode_t um = ::umask(0);
+    ::umask(um);
+    ::fchmod(fd, 0666 & ~um);
+    path = name.data();
+    return fd;
+}
+
+int InstallFile(const std::string& scratch, const std::string& path, bool refuseLink) {
+    int err = CheckWriteTarget(path, refuseLink);
+    if (err == 0) {
+        struct stat st;
+        if (::stat(path.c_str(), &st) == 0) ::chmod(scratch.c_str(), st.st_mode & 07777);
+        if (::rename(scratch.c_str(), path.c_str()) != 0) err = errno;
+    }
+    if (err != 0) ::unlink(scratch.c_str());
+    return err;
+}
+
+std::int32_t writeFileAtomically(const std::string& path, const std::string& bytes,
+                                 bool refuseLink) {
+    if (path.empty()) return kErrBadFileName;
+    const std::string dir = FolderOf(path);
     struct stat dst;
     if (::stat(dir.c_str(), &dst) != 0)
         return errno == ENOENT ? kErrPathNotFound : fileErrorFromErrno(errno);
     if (!S_ISDIR(dst.st_mode)) return kErrPathNotFound;
-    struct stat tst;
-    bool exists = ::stat(path.c_str(), &tst) == 0;
-    if (exists && S_ISDIR(tst.st_mode)) return kErrPathAccess;
+    if (int err = CheckWriteTarget(path, refuseLink))
+        return err == ELOOP ? kErrPathAccess : fileErrorFromErrno(err);
 
-    std::string tmpl = (dir == "/" ? std::string() : dir) + "/.~nvr-XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
+    std::string tmp;
+    int fd = CreateScratchFile(dir, "", tmp);
     if (fd < 0) return fileErrorFromErrno(errno);
-    std::string tmp(name.data());
-    // Keep the mode the file would get when created plainly (or the one it has).
-    mode_t mode;
-    if (exists) {
-        mode = tst.st_mode & 07777;
-    } else {
-        mode_t um = ::umask(0);
-        ::umask(um);
-        mode = 0666 & ~um;
-    }
-    ::fchmod(fd, mode);
     std::int32_t code = 0;
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -111,21 +201,44 @@ std::int32_t writeFileAtomically(const std::string& path, const std::string& byt
     }
     if (code == 0 && ::fsync(fd) != 0) code = fileErrorFromErrno(errno);
     if (::close(fd) != 0 && code == 0) code = fileErrorFromErrno(errno);
-    if (code == 0 && ::rename(tmp.c_str(), path.c_str()) != 0) code = fileErrorFromErrno(errno);
-    if (code != 0) ::unlink(tmp.c_str());
-    return code;
+    if (code != 0) {
+        ::unlink(tmp.c_str());
+        return code;
+    }
+    if (int err = InstallFile(tmp, path, refuseLink))
+        return err == ELOOP ? kErrPathAccess : fileErrorFromErrno(err);
+    return 0;
 }
 
 std::int32_t readWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return fileErrorFromErrno(errno);
+    // Only regular files, and only as much as a settings or style file can hold: a device
+    // or a pipe would never end (and opening a pipe would wait for a writer).
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return fileErrorFromErrno(errno);
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return kErrPathAccess;
+    }
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (!f) {
+        ::close(fd);
+        return fileErrorFromErrno(errno);
+    }
     char buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+    std::int32_t code = 0;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+        if (bytes.size() + n > kMaxWholeFileBytes) {
+            code = kErrDeviceIO;
+            break;
+        }
         bytes.append(buf, n);
-    std::int32_t code = std::ferror(f) ? fileErrorFromErrno(errno) : 0;
+    }
+    if (code == 0 && std::ferror(f)) code = fileErrorFromErrno(errno);
     std::fclose(f);
+    if (code != 0) bytes.clear();
     return code;
 }
 

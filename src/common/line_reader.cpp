@@ -16,8 +16,7 @@ std::int32_t LineReader::open(const std::string& path) {
     if (path.empty()) return error_ = kErrBadFileName;
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) return error_ = fileErrorFromErrno(errno);
-    if (S_ISDIR(st.st_mode)) return error_ = kErrPathAccess;
-    // A FIFO would wait for a writer and a device never end: only plain files are read.
+    // A folder, a device or a pipe is no file to read (a pipe or /dev/zero never ends).
     if (!S_ISREG(st.st_mode)) return error_ = kErrPathAccess;
     f_ = std::fopen(path.c_str(), "rb");
     if (!f_) return error_ = fileErrorFromErrno(errno);
@@ -52,6 +51,10 @@ bool LineReader::readLine(std::string& line) {
             if (peek() == '\n') get();
             break;
         }
+        if (line.size() >= kMaxLineBytes) {
+            error_ = kErrDeviceIO;  // no file of ours has such a line
+            return false;
+        }
         line.push_back(static_cast<char>(c));
         c = get();
     }
@@ -67,8 +70,13 @@ bool LineReader::readItem(std::string& item, bool& quoted) {
     if (c == EOF) return false;
     if (c == '"') {
         quoted = true;
-        for (c = get(); c != EOF && c != '"'; c = get())
+        for (c = get(); c != EOF && c != '"'; c = get()) {
+            if (item.size() >= kMaxLineBytes) {
+                error_ = kErrDeviceIO;
+                return false;
+            }
             item.push_back(static_cast<char>(c));
+        }
         if (c == '"') {
             // Drop what follows up to the comma or line end.
             for (c = get(); c != EOF && c != ',' && c != '\r' && c != '\n'; c = get()) {
@@ -78,6 +86,10 @@ bool LineReader::readItem(std::string& item, bool& quoted) {
         return true;
     }
     while (c != EOF && c != ',' && c != '\r' && c != '\n') {
+        if (item.size() >= kMaxLineBytes) {
+            error_ = kErrDeviceIO;
+            return false;
+        }
         item.push_back(static_cast<char>(c));
         c = get();
     }

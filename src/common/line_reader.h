@@ -16,8 +16,11 @@ class LineReader {
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    /// Opens the file; returns 0 or a FileError code (a folder, a FIFO or a device gives
-    /// kErrPathAccess: only plain files are read).
+    /// Longest line readLine accepts; a longer one is an error.
+    static constexpr std::size_t kMaxLineBytes = 1u << 20;
+
+    /// Opens the file; returns 0 or a FileError code (a folder, a device or a pipe gives
+    /// kErrPathAccess).
     std::int32_t open(const std::string& path);
 
     /// Next line without its end; false at end of file (or on an error: see failed()).

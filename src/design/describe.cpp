@@ -1,5 +1,6 @@
 #include "design/describe.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "common/cp932.h"
@@ -16,9 +17,27 @@ std::string flag(bool b) {
     return b ? "確定" : "未確定";
 }
 
+// Columns on a terminal: one for ASCII, half-width kana and Greek letters (the usual
+// setting), two for every other character.
+std::size_t columns(const std::string& s) {
+    std::size_t cols = 0;
+    for (std::size_t i = 0; i < s.size(); i += utf8CharLength(s, i)) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            ++cols;
+            continue;
+        }
+        std::uint32_t cp = b < 0xE0 ? (b & 0x1Fu) : b < 0xF0 ? (b & 0x0Fu) : (b & 0x07u);
+        for (std::size_t k = 1; k < utf8CharLength(s, i) && i + k < s.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
+        const bool narrow = (cp >= 0x0370 && cp <= 0x03FF) || (cp >= 0xFF61 && cp <= 0xFF9F);
+        cols += narrow ? 1 : 2;
+    }
+    return cols;
+}
+
 std::string padRight(const std::string& s, std::size_t width) {
-    // Width in display columns, which is the CP932 byte length (half-width kana one).
-    std::size_t cols = cp932Length(s).value_or(utf8Length(s) * 2);
+    const std::size_t cols = columns(s);
     return cols >= width ? s + " " : s + std::string(width - cols, ' ');
 }
 
@@ -107,8 +126,9 @@ std::string describeDesign(const DesignData& d) {
                            : "(範囲外)"},
              {"σsa", num(z.Ssa), "N/mm2", "鉄筋の許容引張応力度"},
              {"Es", num(z.Es), "N/mm2", "鉄筋のヤング係数"}});
-    auto bar = [](const CInpHaikinS& s) {
-        return "φ" + decimalText(s.Dia) + " @" + decimalText(s.ctc);
+    // Round bars (SR) are φ, deformed bars (SD) D, as the report writes them.
+    auto bar = [&z](const CInpHaikinS& s) {
+        return (z.Zai == 1 ? "φ" : "D") + decimalText(s.Dia) + " @" + decimalText(s.ctc);
     };
     section(out, "配筋", h.InpFlg,
             {{"たて壁外側", bar(h.TateSoto), "mm", ""},

@@ -93,12 +93,17 @@ std::string resolveFilePath(const std::string& path, const std::string& baseFold
     auto exists = [&ec](const std::string& p) { return fs::exists(p, ec); };
     std::string p = path;
     if (!p.empty() && p.front() != '/' && !baseFolder.empty()) p = baseFolder + "/" + p;
-    if (exists(p) || path.find('\\') == std::string::npos) return p;
+    if (exists(p)) return p;
     std::string slashed = path;
     std::replace(slashed.begin(), slashed.end(), '\\', '/');
     if (!slashed.empty() && slashed.front() != '/' && !baseFolder.empty())
         slashed = baseFolder + "/" + slashed;
-    return exists(slashed) ? slashed : p;
+    if (exists(slashed)) return slashed;
+    // A report folder that was moved: the file of that name beside the referring file.
+    std::string name = slashed.substr(slashed.find_last_of('/') + 1);
+    if (!name.empty() && !baseFolder.empty() && exists(baseFolder + "/" + name))
+        return baseFolder + "/" + name;
+    return p;
 }
 
 bool parseFigureLayout(std::string_view bytes, const std::string& baseFolder, FigureLayout& layout,

@@ -1,5 +1,6 @@
 #include "render/pdf_export.h"
 
+#include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -7,10 +8,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
+
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
+#include "common/file_util.h"
 #include "render/page_painter.h"
 #include "render/pdf_outline.h"
 #include "render/report_font.h"
@@ -50,12 +53,27 @@ ExportResult paintPages(const ReportDocument& doc, QPagedPaintDevice& device, QP
 ExportResult writePdf(const ReportDocument& doc, const std::string& pdfPath,
                       const ProgressFn& progress) {
     ExportResult r;
-    const QString target = QString::fromStdString(pdfPath);
-    QFileInfo info(target);
-    QTemporaryFile tmp(info.absolutePath() + QStringLiteral("/.~pdfXXXXXX"));
-    tmp.setAutoRemove(true);
-    if (!tmp.open()) {
-        r.error = "PDF ファイル " + pdfPath + " を作成できません（フォルダーに書き込めません）";
+    if (pdfPath.empty()) {
+        r.error = "PDF ファイルの名前が空です";
+        return r;
+    }
+    // Written beside the target under a scratch name (which takes the umask) and put in
+    // place only when complete; a file the user may not write is not replaced.
+    if (int err = CheckWriteTarget(pdfPath, false)) {
+        r.error = "PDF ファイル " + pdfPath + " を作成できません（" + SystemReason(err) + "）";
+        return r;
+    }
+    std::string scratch;
+    int fd = CreateScratchFile(FolderOf(pdfPath), "pdf.", scratch);
+    if (fd < 0) {
+        r.error = "PDF ファイル " + pdfPath + " を作成できません（" + SystemReason(errno) + "）";
+        return r;
+    }
+    QFile tmp;
+    if (!tmp.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ::unlink(scratch.c_str());
+        r.error = "PDF ファイル " + pdfPath + " を作成できません";
         return r;
     }
     {
@@ -70,32 +88,37 @@ ExportResult writePdf(const ReportDocument& doc, const std::string& pdfPath,
         QPainter p;
         if (!p.begin(&writer)) {
             r.error = "PDF を書き始められません";
-            return r;
+        } else {
+            r = paintPages(doc, writer, p, kPdfDpi / 25.4, QPointF(0, 0), 0, doc.pageCount() - 1,
+                           progress);
+            p.end();
         }
-        r = paintPages(doc, writer, p, kPdfDpi / 25.4, QPointF(0, 0), 0, doc.pageCount() - 1,
-                       progress);
-        p.end();
     }
-    if (!r.ok) return r;
-    if (!tmp.flush() || tmp.error() != QFileDevice::NoError) {
+    // A write that failed on the way (a full disk) shows as an error of the file.
+    if (r.ok && (!tmp.flush() || tmp.error() != QFileDevice::NoError)) {
         r.ok = false;
-        r.error = "PDF ファイル " + pdfPath + " を書き込めません";
-        return r;
+        r.error = "PDF ファイル " + pdfPath + " を書き込めません（" +
+                  tmp.errorString().toStdString() + "）";
+    }
+    if (r.ok && ::fsync(tmp.handle()) != 0) {
+        r.ok = false;
+        r.error = "PDF ファイル " + pdfPath + " を書き込めません（" + SystemReason(errno) + "）";
     }
     tmp.close();
-    if (!addDocumentOutline(doc, tmp.fileName().toStdString(), r.error)) {
-        r.ok = false;
+    if (!r.ok) {
+        ::unlink(scratch.c_str());
         return r;
     }
-    QFile::remove(target);
-    if (!tmp.rename(target)) {
+    // The outline and the title are added to the finished file before it takes its name.
+    if (!addDocumentOutline(doc, scratch, r.error)) {
         r.ok = false;
-        r.error = "PDF ファイル " + pdfPath + " を保存できません";
+        ::unlink(scratch.c_str());
         return r;
     }
-    tmp.setAutoRemove(false);
-    QFile::setPermissions(
-        target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (int err = InstallFile(scratch, pdfPath, false)) {
+        r.ok = false;
+        r.error = "PDF ファイル " + pdfPath + " を保存できません（" + SystemReason(err) + "）";
+    }
     return r;
 }
 
@@ -104,7 +127,9 @@ ExportResult exportPdf(const std::string& printFile, const std::string& pdfPath,
     ReportDocument doc;
     ExportResult r;
     if (!doc.open(printFile, options, r.error)) return r;
+    r.opened = true;
     r = writePdf(doc, pdfPath, progress);
+    r.opened = true;
     // The document's own findings come first; the painter repeats figure problems.
     std::vector<std::string> all = doc.warnings();
     for (auto& w : r.warnings)

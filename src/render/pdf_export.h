@@ -17,6 +17,7 @@ namespace nuvra::render {
 
 struct ExportResult {
     bool ok = false;
+    bool opened = false;  ///< the print file could be read (exportPdf)
     int pages = 0;
     std::string error;                  ///< why nothing (or no complete file) was written
     std::vector<std::string> warnings;  ///< what was drawn as a note or squeezed, and where
@@ -26,7 +27,9 @@ struct ExportResult {
 using ProgressFn = std::function<bool(int, int)>;
 
 /// Writes every page of an opened document to a PDF file. The file is written beside
-/// the target under a temporary name and renamed over it only when complete.
+/// the target under a scratch name (ScratchTag) and renamed over it only when complete;
+/// a new file takes the umask, a replaced one keeps its mode, a write-protected one is
+/// not replaced.
 ExportResult writePdf(const ReportDocument& doc, const std::string& pdfPath,
                       const ProgressFn& progress = {});
 

@@ -8,10 +8,12 @@
 
 #include "common/cp932.h"
 #include "common/error_codes.h"
+#include "common/file_util.h"
 #include "common/line_reader.h"
 #include "common/number_format.h"
 #include "report/figure_model.h"
 #include "report/report_error.h"
+#include "report/report_writer.h"
 
 namespace nuvra::report {
 namespace {
@@ -36,10 +38,14 @@ std::string fmt(double v, const char* pattern) {
 
 void writeFile(const std::string& path, const std::string& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) throw ReportError("cannot create " + path + ": " + std::strerror(errno));
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok) throw ReportError("cannot write " + path);
+    if (!f)
+        throw ReportError("図のファイル " + path + " を開けません（" + SystemReason(errno) + "）");
+    int err = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) err = errno;
+    if (std::fclose(f) != 0 && err == 0) err = errno;
+    if (err != 0)
+        throw ReportFileError("図のファイル " + path + " に書き込めません（" + SystemReason(err) +
+                              "）");
 }
 
 std::string toBytes(const std::string& utf8, const char* what) {
@@ -215,7 +221,7 @@ void FigureModel::WriteFigureLayout(const std::string& path, std::string_view ti
             throw ReportError("a sub-figure offset that is not finite");
     std::string out = std::string(title) + kEol + twoInZones(pageWidth, pageHeight) + kEol;
     for (const SubFigure& s : subFigures_)
-        out += s.file + kEol + twoInZones(s.offsetX, s.offsetY) + kEol;
+        out += FileReference(s.file, path) + kEol + twoInZones(s.offsetX, s.offsetY) + kEol;
     out += std::string("END") + kEol;
     writeFile(path, toBytes(out, "the figure layout file"));
 }

@@ -41,6 +41,9 @@ std::string FigureModel::BuildFigure(const std::function<std::string(FigureModel
     try {
         Begin();
         return builder(*this);
+    } catch (const ReportFileError& e) {
+        lastError_ = e.what();
+        ++failedFigureFiles_;
     } catch (const std::exception& e) {
         lastError_ = e.what();
     } catch (const calc::ArithmeticFault& f) {
@@ -49,6 +52,7 @@ std::string FigureModel::BuildFigure(const std::function<std::string(FigureModel
         lastError_ = "unexpected failure";
     }
     if (lastError_.empty()) lastError_ = "failure";
+    files_.DiscardScratch();
     return {};
 }
 
@@ -74,9 +78,11 @@ void FigureModel::ClearElements() {
 std::string FigureModel::WriteSubFigure(std::string_view firstLine, std::string_view title) {
     if (SubFigureCount() >= kMaxSubFigures)
         throw ReportError("more than " + std::to_string(kMaxSubFigures) + " sub-figures");
+    // A kept figure file is written aside and takes its name only when complete.
     std::string path = NewFigureFile();
-    AddSubFigure(path);
     WriteFigureFile(path, firstLine, title);
+    path = files_.Commit(files_.Count());
+    AddSubFigure(path);
     return path;
 }
 
@@ -84,14 +90,14 @@ std::string FigureModel::LayoutCentred(std::string_view title, double pageWidth,
                                        double pageHeight) {
     std::string path = NewFigureFile();
     LayoutFigurePage(path, title, pageWidth, pageHeight);
-    return path;
+    return files_.Commit(files_.Count());
 }
 
 std::string FigureModel::LayoutAsPlaced(std::string_view title, double pageWidth,
                                         double pageHeight) {
     std::string path = NewFigureFile();
     WriteFigureLayout(path, title, pageWidth, pageHeight);
-    return path;
+    return files_.Commit(files_.Count());
 }
 
 // --- Styles -------------------------------------------------------------------------

@@ -105,7 +105,10 @@ class FigureModel {
     // --- Generation and the figure-file registry ----------------------------------
 
     /// Forgets the registered figure files (without deleting them).
-    void StartGeneration() { files_.Reset(); }
+    void StartGeneration() {
+        files_.Reset();
+        failedFigureFiles_ = 0;
+    }
     /// Creates a new empty "~MT…" file in the temporary folder and registers it; throws
     /// ReportError when it cannot, or when 100 files are registered already.
     std::string NewFigureFile() { return files_.Create(); }
@@ -123,6 +126,11 @@ class FigureModel {
     std::string BuildFigure(const std::function<std::string(FigureModel&)>& builder);
     /// Why the last BuildFigure failed (empty after a success).
     const std::string& LastFigureError() const { return lastError_; }
+    /// Figures of this generation lost because a figure file could not be written (a
+    /// figure its builder cannot draw is left out of its chapter, which still succeeds).
+    int FailedFigureFileCount() const { return failedFigureFiles_; }
+    /// Removes the scratch files of named figure files that were never completed.
+    void DiscardUnfinishedFigureFiles() { files_.DiscardScratch(); }
 
     /// Protocol steps 2-4: style tables loaded from the application folder, the element
     /// lists and the sub-figure list emptied, the drawing state set to its defaults.
@@ -242,6 +250,7 @@ class FigureModel {
     std::string appFolder_;
     TempFileRegistry files_;
     std::string lastError_;
+    int failedFigureFiles_ = 0;
     std::vector<LineStyle> lineStyles_;
     std::vector<TextStyle> textStyles_;
     std::vector<FigPoint> points_;

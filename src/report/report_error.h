@@ -14,4 +14,11 @@ class ReportError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+/// A print or figure file that cannot be created, written or put in place: the report
+/// then lacks what that file holds, whatever the chapter makes of it.
+class ReportFileError : public ReportError {
+  public:
+    using ReportError::ReportError;
+};
+
 }  // namespace nuvra::report

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include <unistd.h>
+#include <cerrno>
+
 #include "common/file_util.h"
 
 namespace nuvra::report {
@@ -54,6 +57,8 @@ ReportGeneration::ReportGeneration(GenerationOptions options, std::vector<Chapte
 }
 
 ReportGeneration::~ReportGeneration() {
+    writer_.DiscardUnfinishedPrintFiles();
+    figures_.DiscardUnfinishedFigureFiles();
     if (!keep_) DeleteFiles();
 }
 
@@ -99,25 +104,52 @@ GenerationResult ReportGeneration::run(const DesignData& design, const calc::Res
     ChapterContext ctx{writer_, figures_, design, results};
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const ChapterRow& row = rows_[i];
+        const int fileIndex = writer_.PrintFileCount() + 1;
         // A file that cannot be created leaves the current path empty, so every writer
         // of the row fails on opening it and the row reports its failure.
         writer_.SetCurrentPrintFile(writer_.NewPrintFile());
-        paths_.push_back(writer_.CurrentPrintFile());
-        bool ok = true;
-        if (rowApplies(row.Condition, results)) {
-            for (const ChapterWriter& w : row.Writers)
-                if (!w || !w(ctx)) ok = false;
-        } else if (writer_.CurrentPrintFile().empty()) {
-            ok = false;
+        std::string cause = writer_.LastFileError();
+        const bool created = cause.empty();
+        const int figuresFailed = figures_.FailedFigureFileCount();
+        if (created && rowApplies(row.Condition, results)) {
+            for (const ChapterWriter& w : row.Writers) {
+                if (w && w(ctx)) continue;
+                if (!cause.empty()) continue;
+                cause = w ? writer_.LastChapterError() : std::string();
+                if (cause.empty()) cause = "章を書き出せませんでした";
+            }
+            // A report without one of its figures is not a complete report.
+            if (cause.empty() && figures_.FailedFigureFileCount() > figuresFailed)
+                cause = "図を作成できません（" + figures_.LastFigureError() + "）";
         }
-        if (!ok) {
+        if (created) {
+            if (cause.empty()) {
+                try {
+                    writer_.CommitPrintFile(fileIndex);
+                } catch (const std::exception& e) {
+                    cause = e.what();
+                }
+            }
+            if (!cause.empty()) writer_.DiscardPrintFile(fileIndex);
+            // A failed kept chapter has no file; a temporary one keeps what was written,
+            // for the print window to show.
+            const bool kept = options_.StableNames;
+            paths_.push_back(cause.empty() || !kept ? writer_.PrintFile(fileIndex) : std::string());
+        } else {
+            paths_.emplace_back();
+        }
+        if (!cause.empty()) {
             result.Ok = false;
             result.Message += "\n" + ChapterFailureMessage(row.Caption);
             result.FailedRows.push_back(static_cast<int>(i) + 1);
+            result.Causes.push_back(cause);
         }
     }
+    combinedIndex_ = writer_.PrintFileCount() + 1;
     writer_.SetCurrentPrintFile(writer_.NewPrintFile());
-    paths_.push_back(writer_.CurrentPrintFile());
+    combinedError_ = writer_.LastFileError();
+    paths_.push_back(combinedError_.empty() ? writer_.PrintFileFinalPath(combinedIndex_)
+                                            : std::string());
 
     enabled_.assign(rows_.size(), true);
     for (std::size_t i = 0; i < rows_.size(); ++i) {
@@ -151,8 +183,18 @@ const std::string& ReportGeneration::CombinedFile() const {
     return ChapterFile(RowCount());
 }
 
+void ReportGeneration::DropCombined() {
+    if (generated_ && combinedIndex_ >= 1 && combinedIndex_ <= writer_.PrintFileCount())
+        writer_.DiscardPrintFile(combinedIndex_);
+}
+
 std::string ReportGeneration::Combine(const std::vector<int>& chosen) {
-    if (!generated_ || CombinedFile().empty()) return {};
+    combineError_.clear();
+    if (!generated_) return {};
+    if (CombinedFile().empty()) {
+        combineError_ = combinedError_;
+        return {};
+    }
     std::vector<int> rows;
     for (int i : chosen)
         if (i >= 0 && i < RowCount()) rows.push_back(i);
@@ -160,16 +202,48 @@ std::string ReportGeneration::Combine(const std::vector<int>& chosen) {
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     if (rows.empty()) return {};
 
+    // Joined aside and put in place only when complete: a reader never sees a part.
     const std::string& combined = CombinedFile();
     writer_.SetCurrentPrintFile(combined);
-    TestCreateFile(combined);  // anew, empty; errors leave the file as far as it got
+    std::string scratch;
+    int fd = CreateScratchFile(FolderOf(combined), "combined.", scratch);
+    if (fd < 0) {
+        combineError_ =
+            "印刷ファイル " + combined + " を作成できません（" + SystemReason(errno) + "）";
+        return {};
+    }
+    ::close(fd);
     bool first = true;
     for (int i : rows) {
-        if (!first) writer_.AppendPageBreak();
+        const std::string& chapter = ChapterFile(i);
+        if (chapter.empty()) {
+            combineError_ =
+                "･『" + rows_[static_cast<std::size_t>(i)].Caption + "』の印刷ファイルがありません";
+            break;
+        }
+        if (!first && !AppendBytes(scratch, "\f")) {
+            combineError_ =
+                "印刷ファイル " + combined + " に書き込めません（" + SystemReason(errno) + "）";
+            break;
+        }
         first = false;
-        AppendFile(combined, ChapterFile(i));
+        if (!AppendFile(scratch, chapter)) {
+            const int err = errno;
+            combineError_ = "印刷ファイル " + chapter + " を " + combined + " に結合できません（" +
+                            SystemReason(err) + "）";
+            break;
+        }
     }
-    return combined;
+    if (!combineError_.empty()) {
+        ::unlink(scratch.c_str());
+        return {};
+    }
+    try {
+        return writer_.InstallPrintFile(combinedIndex_, scratch);
+    } catch (const std::exception& e) {
+        combineError_ = e.what();
+        return {};
+    }
 }
 
 }  // namespace nuvra::report

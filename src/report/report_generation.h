@@ -72,6 +72,8 @@ struct GenerationResult {
     std::string Message;
     /// 1-based numbers of the rows that failed.
     std::vector<int> FailedRows;
+    /// For each failed row, what went wrong (the file and the cause).
+    std::vector<std::string> Causes;
 };
 
 class ReportGeneration {
@@ -109,9 +111,15 @@ class ReportGeneration {
 
     /// Joins the chosen chapter files (0-based row indexes, taken in ascending order,
     /// repeats ignored) into the combined file, a form feed before every chapter after
-    /// the first, and returns its path. Empty when nothing valid was chosen, Generate has
-    /// not run, or the combined file cannot be written (it then holds what was joined).
+    /// the first, and returns its path. The file is joined aside and replaces the
+    /// combined file only when complete. Empty when nothing valid was chosen, Generate
+    /// has not run, a chosen kept chapter failed, or the combined file cannot be written
+    /// (CombineError then says why; an earlier combined file is left as it was).
     std::string Combine(const std::vector<int>& chosen);
+    const std::string& CombineError() const { return combineError_; }
+    /// No combined file this time: a kept combined file of an earlier run is removed, so
+    /// that it does not pass for this run's.
+    void DropCombined();
 
     /// Leave the files on disk when this object goes.
     void KeepFiles() { keep_ = true; }
@@ -132,6 +140,9 @@ class ReportGeneration {
     std::vector<bool> enabled_;
     bool generated_ = false;
     bool keep_ = false;
+    int combinedIndex_ = 0;      ///< print file number of the combined file
+    std::string combinedError_;  ///< why the combined file could not be created
+    std::string combineError_;   ///< why the last Combine failed
 };
 
 }  // namespace nuvra::report

@@ -7,6 +7,7 @@
 
 #include "calc/common/arith.h"
 #include "common/cp932.h"
+#include "common/file_util.h"
 #include "report/field_fill.h"
 #include "report/report_error.h"
 
@@ -40,6 +41,11 @@ std::string marginBlanks(std::int32_t n) {
 
 }  // namespace
 
+std::string FileReference(const std::string& target, const std::string& referrer) {
+    if (toCp932(target) || FolderOf(target) != FolderOf(referrer)) return target;
+    return target.substr(target.rfind('/') + 1);
+}
+
 ReportPaths ReportPaths::ForApplicationFolder(const std::string& appFolder,
                                               std::string tempFolder) {
     return {appFolder + "/Nuvra.FMT", appFolder + "/Nuvra.INI", std::move(tempFolder)};
@@ -62,9 +68,11 @@ void ReportWriter::StartGeneration(const NumberingSettings& settings) {
 }
 
 std::string ReportWriter::NewPrintFile() {
+    lastFileError_.clear();
     try {
         return files_.Create();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        lastFileError_ = e.what();
         return {};
     }
 }
@@ -94,14 +102,21 @@ void ReportWriter::OpenPrintFile() {
     if (file_) return;
     if (currentPrintFile_.empty()) throw ReportError("no current print file");
     file_ = std::fopen(currentPrintFile_.c_str(), "ab");
-    if (!file_) throw ReportError("cannot open " + currentPrintFile_ + ": " + std::strerror(errno));
+    if (!file_)
+        throw ReportError("印刷ファイル " + currentPrintFile_ + " を開けません（" +
+                          SystemReason(errno) + "）");
 }
 
 void ReportWriter::ClosePrintFile() {
     if (!file_) return;
     std::FILE* f = file_;
     file_ = nullptr;
-    if (std::fclose(f) != 0) throw ReportError("cannot write " + currentPrintFile_);
+    if (std::fclose(f) != 0) throw writeError(errno);
+}
+
+ReportError ReportWriter::writeError(int err) const {
+    return ReportError("印刷ファイル " + currentPrintFile_ + " に書き込めません（" +
+                       SystemReason(err) + "）");
 }
 
 void ReportWriter::closeQuietly() {
@@ -111,8 +126,7 @@ void ReportWriter::closeQuietly() {
 
 void ReportWriter::writeBytes(std::string_view bytes) {
     if (!file_) throw ReportError("the print file is not open");
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
-        throw ReportError("cannot write " + currentPrintFile_);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) throw writeError(errno);
 }
 
 FormatBlock ReportWriter::ReadFormatBlock(std::string_view name, int capacity) const {
@@ -183,7 +197,7 @@ void ReportWriter::NewPageIfNeeded(int need, int blanks) {
 }
 
 void ReportWriter::PrintFigureReference(const std::string& layoutPath, bool indent) {
-    std::string path = toBytes(layoutPath, "a figure path");
+    std::string path = toBytes(FileReference(layoutPath, currentPrintFile_), "a figure path");
     PrintLinePrefix(0);
     if (indent) writeBytes("    ");
     writeBytes("?FG;000;000;");

@@ -41,6 +41,7 @@
 #include "report/field_values.h"
 #include "report/format_block.h"
 #include "report/heading_numbering.h"
+#include "report/report_error.h"
 #include "report/temp_file_registry.h"
 
 namespace nuvra::report {
@@ -53,6 +54,11 @@ struct ReportPaths {
     static ReportPaths ForApplicationFolder(const std::string& appFolder,
                                             std::string tempFolder = {});
 };
+
+/// How a print or layout file at `referrer` names the file `target`: by its full path,
+/// or, when that path has a character code page 932 cannot hold and both files share a
+/// folder, by the file name alone (the viewer looks beside the referring file).
+std::string FileReference(const std::string& target, const std::string& referrer);
 
 class ReportWriter {
   public:
@@ -76,8 +82,22 @@ class ReportWriter {
 
     /// Creates a new empty print file "~MT…" in the temporary folder and registers it.
     /// Returns its path, or the empty text when it cannot be created or 100 files are
-    /// registered already (a chapter then fails to open it). Does not make it current.
+    /// registered already (a chapter then fails to open it; LastFileError says why).
+    /// Does not make it current. A named print file (SetPrintFileNamer) is written
+    /// aside and put under its name by CommitPrintFile.
     std::string NewPrintFile();
+    /// Why the last NewPrintFile failed (empty after a success).
+    const std::string& LastFileError() const { return lastFileError_; }
+    /// Puts print file i under its name and returns that path; throws ReportError.
+    std::string CommitPrintFile(int i) { return files_.Commit(i); }
+    /// Puts the complete file `scratch` in place of print file i; throws ReportError.
+    std::string InstallPrintFile(int i, const std::string& scratch) {
+        return files_.Install(i, scratch);
+    }
+    /// Drops the unfinished named print file i (see TempFileRegistry::Discard).
+    void DiscardPrintFile(int i) { files_.Discard(i); }
+    void DiscardUnfinishedPrintFiles() { files_.DiscardScratch(); }
+    const std::string& PrintFileFinalPath(int i) const { return files_.FinalPath(i); }
     int PrintFileCount() const { return files_.Count(); }
     /// Print file i, 1 to PrintFileCount(); throws ReportError outside that range.
     const std::string& PrintFile(int i) const { return files_.Path(i); }
@@ -151,12 +171,14 @@ class ReportWriter {
   private:
     void writeBytes(std::string_view bytes);
     void closeQuietly();
+    ReportError writeError(int err) const;
 
     ReportPaths paths_;
     TempFileRegistry files_;
     std::string currentPrintFile_;
     std::FILE* file_ = nullptr;
     std::string lastChapterError_;
+    std::string lastFileError_;
 };
 
 }  // namespace nuvra::report

@@ -40,6 +40,10 @@ ViewerArgs parseViewerArgs(const std::vector<std::string>& args) {
                 return r;
             }
             r.pdfOut = args[++i];
+            if (r.pdfOut.empty()) {
+                r.error = "--pdf のあとの PDF ファイルの名前が空です";
+                return r;
+            }
         } else if (startsWithNoCase(a, "/INI=")) {
             std::string value = a.substr(5);
             // A quoted folder that was split at its blanks is joined again.

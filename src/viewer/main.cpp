@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/file_util.h"
+#include "common/interrupt_cleanup.h"
 #include "render/headless_gui.h"
 #include "render/japanese_ui.h"
 #include "render/pdf_export.h"
@@ -20,7 +22,17 @@ namespace {
 
 using nuvra::viewer::ViewerArgs;
 
+// Exit status of --pdf: 0 written, 1 the PDF could not be made or written, 2 the print
+// file or the PDF's name cannot be used.
 int writePdf(const ViewerArgs& args, int& argc, char** argv) {
+    // Before Qt starts any thread: an interrupted export leaves no scratch file.
+    nuvra::InterruptCleanup guard;
+    guard.AddSweptFolder(nuvra::FolderOf(args.pdfOut));
+    if (int err = nuvra::CheckWriteTarget(args.pdfOut, false)) {
+        std::fprintf(stderr, "ospex: PDF ファイル %s を書き込めません（%s）\n", args.pdfOut.c_str(),
+                     nuvra::SystemReason(err).c_str());
+        return 2;
+    }
     nuvra::render::HeadlessGui gui(argc, argv);
     nuvra::render::RenderOptions options;
     options.appFolder = QCoreApplication::applicationDirPath().toStdString();
@@ -29,7 +41,7 @@ int writePdf(const ViewerArgs& args, int& argc, char** argv) {
         std::fprintf(stderr, "ospex: %s\n", w.c_str());
     if (!r.ok) {
         std::fprintf(stderr, "ospex: %s\n", r.error.c_str());
-        return 1;
+        return r.pages == 0 && !r.opened ? 2 : 1;
     }
     std::printf("%s: %d ページ\n", args.pdfOut.c_str(), r.pages);
     return 0;

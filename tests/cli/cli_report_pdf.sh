@@ -6,6 +6,12 @@ cli=$1
 root=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+# The program's scratch folders go to a folder of this test alone.
+export TMPDIR=$tmp/scratch
+mkdir "$TMPDIR"
+# Qt's own runtime folder, so that it does not land in the scratch folder.
+export XDG_RUNTIME_DIR=$tmp/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 fail=0
 check() {
   local what=$1; shift
@@ -23,7 +29,8 @@ for heading in 設計条件 外力の計算 浮上に対する検討 基礎地�
 done
 check "flotation verdict with its numbers" grep -qE '2\.86 ≧ Ｆa ＝ +1\.20 +OK' <<<"$text"
 check "bearing verdict with its numbers" grep -qE '49\.27 kN/m2 ≦ +ｑa ＝ 150 kN/m2 +OK' <<<"$text"
-check "no scratch folder is left behind" test -z "$(ls -d "${TMPDIR:-/tmp}"/nuvra-report-* 2>/dev/null | head -1)"
+check "no scratch folder is left behind" test -z "$(ls -A "$TMPDIR")"
+check "no scratch file beside the PDF" test -z "$(ls -A "$tmp" | grep -v -e '^scratch$' -e '^run$' -e '\.pdf$')"
 
 "$cli" report "$root/examples/sample.nvr" --pdf "$tmp/one.pdf" --chapters 1 >/dev/null; rc=$?
 one=$(pdfinfo "$tmp/one.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')

@@ -125,6 +125,88 @@ TEST(WriteFileAtomically, ReadOnlyFolderKeepsTheOldFile) {
     EXPECT_EQ(readFile(f), "old");
 }
 
+// What may stand where a file of ours goes: nothing, or a regular file the user may
+// write; never a folder, a write-protected file, or (when refused) a symbolic link.
+TEST(CheckWriteTarget, WhatMayBeReplaced) {
+    TempDir dir;
+    writeFile(dir.file("plain"), "x");
+    writeFile(dir.file("protected"), "x");
+    chmod(dir.file("protected").c_str(), 0444);
+    std::filesystem::create_directory(dir.file("folder"));
+    std::filesystem::create_symlink(dir.file("plain"), dir.file("link"));
+    std::filesystem::create_symlink(dir.file("gone"), dir.file("dangling"));
+    const struct {
+        const char* name;
+        bool refuseLink;
+        int expected;
+    } cases[] = {
+        {"new", false, 0},           {"plain", false, 0},       {"protected", false, EACCES},
+        {"folder", false, EISDIR},   {"link", false, 0},        {"link", true, ELOOP},
+        {"dangling", false, 0},      {"dangling", true, ELOOP}, {"missing/x", false, ENOENT},
+        {"plain/x", false, ENOTDIR},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckWriteTarget(dir.file(c.name), c.refuseLink), c.expected)
+            << c.name << " " << c.refuseLink;
+}
+
+TEST(WriteFileAtomically, NeverOverAProtectedFileOrThroughARefusedLink) {
+    TempDir dir;
+    writeFile(dir.file("ro.nvr"), "old");
+    chmod(dir.file("ro.nvr").c_str(), 0444);
+    EXPECT_EQ(writeFileAtomically(dir.file("ro.nvr"), "new"), kErrPermissionDenied);
+    EXPECT_EQ(readFile(dir.file("ro.nvr")), "old");
+
+    writeFile(dir.file("target"), "old");
+    std::filesystem::create_symlink(dir.file("target"), dir.file("link.nvr"));
+    EXPECT_EQ(writeFileAtomically(dir.file("link.nvr"), "new", true), kErrPathAccess);
+    EXPECT_EQ(readFile(dir.file("target")), "old");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.nvr")));
+}
+
+TEST(WriteFileAtomically, NewFilesTakeTheUmaskReplacedOnesKeepTheirMode) {
+    TempDir dir;
+    const mode_t old = umask(027);
+    EXPECT_EQ(writeFileAtomically(dir.file("new.nvr"), "x"), 0);
+    umask(old);
+    struct stat st {};
+    ASSERT_EQ(stat(dir.file("new.nvr").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    chmod(dir.file("new.nvr").c_str(), 0600);
+    EXPECT_EQ(writeFileAtomically(dir.file("new.nvr"), "y"), 0);
+    ASSERT_EQ(stat(dir.file("new.nvr").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(readFile(dir.file("new.nvr")), "y");
+}
+
+// Inputs that never end are refused before anything is read.
+TEST(Readers, RefuseWhatIsNotARegularFile) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/dev/zero"), dir.file("pipe"), dir.path()}) {
+        std::string bytes;
+        EXPECT_EQ(readWholeFile(path, bytes), kErrPathAccess) << path;
+        LineReader in;
+        EXPECT_EQ(in.open(path), kErrPathAccess) << path;
+    }
+    EXPECT_EQ(ReadHeaderName("/dev/zero"), "error");
+}
+
+TEST(Readers, BoundTheirReads) {
+    TempDir dir;
+    writeFile(dir.file("long"), std::string(LineReader::kMaxLineBytes + 10, 'a') + "\r\n");
+    LineReader in;
+    ASSERT_EQ(in.open(dir.file("long")), 0);
+    std::string line;
+    EXPECT_FALSE(in.readLine(line));
+    EXPECT_TRUE(in.failed());
+    LineReader items;
+    ASSERT_EQ(items.open(dir.file("long")), 0);
+    bool quoted = false;
+    EXPECT_FALSE(items.readItem(line, quoted));
+    EXPECT_TRUE(items.failed());
+}
+
 TEST(ScratchFolder, PrivateFolderGoesWithEverythingInIt) {
     std::string kept;
     {

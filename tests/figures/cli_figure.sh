@@ -5,6 +5,9 @@ cli=$1
 root=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+# The program's scratch folders go to a folder of this test alone.
+export TMPDIR=$tmp/scratch
+mkdir "$TMPDIR"
 fail=0
 check() { # description, condition...
   local what=$1; shift
@@ -23,6 +26,10 @@ check "the steel SVG holds the σsa text" grep -q '>σsa</text>' "$tmp/steel.svg
 "$cli" figure water "$sample" --side 1 --case 2 -o "$tmp/inner.svg"; rc=$?
 check "inner water exits 0" test $rc -eq 0
 check "inner water differs from outer" test "$(cmp -s "$tmp/inner.svg" "$tmp/water.svg"; echo $?)" -eq 1
+"$cli" figure water "$sample" --side 1 -o "$tmp/inner-default.svg"
+check "--side 1 shows case 2, as the report does" cmp -s "$tmp/inner.svg" "$tmp/inner-default.svg"
+err=$("$cli" figure water "$sample" --side 2 -o "$tmp/x.svg" 2>&1); rc=$?
+check "a wrong argument is named before the usage" test "$(head -1 <<<"$err")" = "nuvra-cli: --side には 0 か 1 を指定してください。"
 
 out=$("$cli" figure earth "$sample" --case 3 --files "$tmp/earth"); rc=$?
 check "--files exits 0" test $rc -eq 0
@@ -34,7 +41,7 @@ check "layout title is CP932" test "$(head -1 "$tmp/earth/layout.txt" | iconv -f
 (cd "$tmp" && "$cli" figure shape "$sample" --files rel >/dev/null); rc=$?
 check "--files with a relative folder exits 0" test $rc -eq 0
 check "the layout names the copies by absolute paths" test "$(sed -n 3p "$tmp/rel/layout.txt")" = "$tmp/rel/figure-1.txt"$'\r'
-check "no temporary figure files are left" test -z "$(find "${TMPDIR:-/tmp}" -maxdepth 1 -newer "$tmp" -name 'nuvra-figure-*' 2>/dev/null)"
+check "no scratch folder is left" test -z "$(ls -A "$TMPDIR")"
 
 for args in "" "shape" "shape $sample" "bogus $sample -o $tmp/x.svg" \
             "block $sample --case 4 -o $tmp/x.svg" "water $sample --side 2 -o $tmp/x.svg" \

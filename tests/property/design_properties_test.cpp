@@ -212,7 +212,9 @@ std::string generateAndCheck(report::ReportGeneration& gen, const DesignData& d,
                          report::NumberingSettings{3, {0, 1, 1, 2, 4, 0}, {0, 0, 2, 4, 6, 0}}))
         << what;
     if (runOk) {
-        EXPECT_TRUE(r.Ok) << r.Message << "\n" << what;
+        EXPECT_TRUE(r.Ok) << r.Message << "\n"
+                          << (r.Causes.empty() ? "" : r.Causes[0]) << "\n"
+                          << what;
     }
     std::string combined = gen.Combine(gen.DefaultChoice());
     if (runOk) {

@@ -46,9 +46,14 @@ TEST(OspexProgram, WritesAPdfWithoutAWindow) {
 TEST(OspexProgram, FailsClearlyOnBadInput) {
     nuvra::test::TempDir dir;
     ProgramRun missing = ospex("--pdf '" + dir.file("x.pdf") + "' '" + dir.file("none.prn") + "'");
-    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.code, 2);  // the print file cannot be used
     EXPECT_NE(missing.output.find("ファイルがありません"), std::string::npos) << missing.output;
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.pdf")));
+
+    // An empty name for the PDF is refused, not taken to a crash.
+    ProgramRun empty = ospex("--pdf '' '" + dir.file("none.prn") + "'");
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_NE(empty.output.find("--pdf"), std::string::npos) << empty.output;
 
     ProgramRun usage = ospex("");
     EXPECT_EQ(usage.code, 2);

@@ -65,7 +65,9 @@ const char* const kFiles[] = {"01-conditions.prn", "02-external-forces.prn",
 
 class ReportCli : public testing::Test {
   protected:
-    std::string save(const DesignData& d, const char* name) {
+    // Saved with every record confirmed, as the desktop program needs before it prints.
+    std::string save(DesignData d, const char* name, bool confirmed = true) {
+        if (confirmed) d.objInpJyoken.InpFlg = d.objInpMorido.InpFlg = d.objInpKiso.InpFlg = true;
         std::string path = dir.file(name);
         EXPECT_TRUE(SaveInputFile(d, path).ok);
         return "'" + path + "'";
@@ -136,19 +138,62 @@ TEST_F(ReportCli, ExitCodes) {
           "report " + good + " -o x --chapters 10", "report " + good + " " + good + " -o x",
           "report " + good + " -o x --frob"})
         EXPECT_EQ(cli(args).status, 2) << args;
-    // A design that cannot be read, and one whose calculation fails: nothing written.
+    // A design that cannot be read: 2, nothing written.
     EXPECT_EQ(cli("report '" + dir.file("missing.nvr") + "' -o '" + out() + "'").status, 2);
+    // A calculation that fails: 1, and no report from it.
     DesignData broken;
     broken.objInpJyoken.H = 0;
     CliRun r = cli("report " + save(broken, "broken.nvr") + " -o '" + out() + "'", true);
-    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(fs::exists(out()));
-    // Chapters that cannot be written: their messages, exit 1.
+    // An output folder that cannot be made: 2, with the folder named.
     nuvra::test::writeFile(dir.file("plainfile"), "x");
     r = cli("report " + good + " -o '" + dir.file("plainfile") + "'", true);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.out.find("･『設計条件』の印刷ﾌｧｲﾙ生成ｴﾗｰ"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("･『たて壁鉄筋の段落としの検討』の印刷ﾌｧｲﾙ生成ｴﾗｰ"), std::string::npos);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find(dir.file("plainfile")), std::string::npos) << r.out;
+}
+
+TEST_F(ReportCli, UnconfirmedRecordsRefusedUnlessForced) {
+    DesignData d;  // a new design: conditions, embankment and ground not yet confirmed
+    const std::string file = save(d, "new.nvr", false);
+    CliRun r = cli("report " + file + " -o '" + out() + "'", true);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("設計条件、盛土条件、基礎地盤条件"), std::string::npos) << r.out;
+    EXPECT_FALSE(fs::exists(out() + "/combined.prn"));
+    EXPECT_EQ(cli("report " + file + " -o '" + out() + "' --force").status, 0);
+    EXPECT_TRUE(fs::exists(out() + "/combined.prn"));
+}
+
+TEST_F(ReportCli, AChoiceWithNothingToPrintIsAnError) {
+    DesignData d;  // no uplift, no footings: chapters 3 and 7 are empty
+    const std::string file = save(d, "plain.nvr");
+    CliRun r = cli("report " + file + " -o '" + out() + "' --chapters 3,7", true);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("印刷する内容がありません"), std::string::npos) << r.out;
+    EXPECT_FALSE(fs::exists(out() + "/combined.prn"));
+    r = cli("report " + file + " --pdf '" + dir.file("x.pdf") + "' --chapters 7", true);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(fs::exists(dir.file("x.pdf")));
+}
+
+TEST_F(ReportCli, ArgumentErrorsNameTheArgument) {
+    const std::string file = save(DesignData{}, "d.nvr");
+    const struct {
+        std::string args, says;
+    } cases[] = {
+        {"report " + file + " -o x --chapters 9", "--chapters \"9\""},
+        {"report " + file + " -o x --frob", "\"--frob\""},
+        {"report " + file, "-o DIR か --pdf"},
+        {"report " + file + " --pdf ''", "--pdf の値が空"},
+        {"report -o x", "設計ファイルが指定されていません"},
+    };
+    for (const auto& c : cases) {
+        CliRun r = cli(c.args, true);
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_EQ(r.out.rfind("nuvra-cli: ", 0), 0u) << r.out;
+        EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << "\n" << r.out;
+        EXPECT_NE(r.out.find("usage:"), std::string::npos) << r.out;
+    }
 }
 
 }  // namespace

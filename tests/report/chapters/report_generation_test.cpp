@@ -195,7 +195,11 @@ TEST_F(GenerationTest, KeptFilesUnderStableNames) {
     {
         ReportGeneration gen(options(true), StandardChapterRowsShape());
         ASSERT_TRUE(gen.Generate(design.d, design.r, NumberingSettings{}).Ok);
-        gen.Figures().NewFigureFile();
+        EXPECT_EQ(gen.Figures().BuildFigure([](FigureModel& m) {
+            m.AddPoint(0, 0);
+            return m.WriteSubFigure("nuvra", "図");
+        }),
+                  dir.file("out/fig-001.fig"));
         gen.Combine(gen.DefaultChoice());
         gen.KeepFiles();
     }
@@ -208,11 +212,90 @@ TEST_F(GenerationTest, KeptFilesUnderStableNames) {
     EXPECT_NE(readFile(dir.file("out/combined.prn")).find("?R2five"), std::string::npos);
 }
 
+// Kept files are whole or absent: a chapter that fails part-way, a name taken by a link,
+// a protected file or a folder leave no file under the chapter's name that could pass for
+// this run's, and the other chapters are still written.
+TEST_F(GenerationTest, KeptFilesAreWholeOrAbsent) {
+    std::vector<ChapterRow> rows = StandardChapterRowsShape();
+    rows[1].Writers = {line("two"), line("more", false)};  // fails after writing
+    rows[4].Writers = {[](const ChapterContext& ctx) {     // a figure file cannot be written
+        ctx.figures.BuildFigure([](FigureModel&) -> std::string { throw ReportFileError("no"); });
+        return ctx.writer.RunChapter([](ReportWriter& w) { w.PrintFixedLine(2, "five"); });
+    }};
+    rows[0].Writers = {[](const ChapterContext& ctx) {  // a figure that cannot be drawn
+        ctx.figures.BuildFigure([](FigureModel&) -> std::string { throw ReportError("flat"); });
+        return ctx.writer.RunChapter([](ReportWriter& w) { w.PrintFixedLine(2, "one"); });
+    }};
+    nuvra::test::writeFile(dir.file("out/02-two.prn"), "an earlier run's");
+    nuvra::test::writeFile(dir.file("victim"), "keep");
+    fs::create_symlink(dir.file("victim"), dir.file("out/04-four.prn"));
+    nuvra::test::writeFile(dir.file("out/06-six.prn"), "protected");
+    fs::permissions(dir.file("out/06-six.prn"), fs::perms::owner_read);
+    fs::create_directory(dir.file("out/08-eight.prn"));
+    design.r.blnFooting = true;
+
+    ReportGeneration gen(options(true), rows);
+    gen.KeepFiles();
+    GenerationResult r = gen.Generate(design.d, design.r, NumberingSettings{});
+    EXPECT_EQ(r.FailedRows, (std::vector<int>{2, 4, 5, 6, 8}));
+    ASSERT_EQ(r.Causes.size(), 5u) << r.Causes.back();
+    EXPECT_NE(r.Causes[1].find("シンボリックリンク"), std::string::npos) << r.Causes[1];
+    EXPECT_NE(r.Causes[2].find("図を作成できません"), std::string::npos) << r.Causes[2];
+    EXPECT_NE(r.Causes[3].find("書き込みが禁止されています"), std::string::npos) << r.Causes[3];
+    EXPECT_NE(r.Causes[4].find("同じ名前のフォルダーがあります"), std::string::npos);
+
+    EXPECT_FALSE(fs::exists(dir.file("out/02-two.prn")));
+    EXPECT_TRUE(fs::is_symlink(dir.file("out/04-four.prn")));
+    EXPECT_EQ(readFile(dir.file("victim")), "keep");
+    EXPECT_FALSE(fs::exists(dir.file("out/05-five.prn")));
+    EXPECT_EQ(readFile(dir.file("out/06-six.prn")), "protected");
+    EXPECT_EQ(readFile(dir.file("out/01-one.prn")), "?R2one\r\n");
+    EXPECT_EQ(readFile(dir.file("out/07-seven.prn")), "?R2seven\r\n");
+
+    // A failed chapter cannot be joined; the others can.
+    EXPECT_EQ(gen.Combine({0, 1}), "");
+    EXPECT_NE(gen.CombineError().find("外力の計算"), std::string::npos) << gen.CombineError();
+    EXPECT_FALSE(fs::exists(dir.file("out/combined.prn")));
+    EXPECT_EQ(gen.Combine({0, 6}), dir.file("out/combined.prn"));
+    EXPECT_EQ(readFile(dir.file("out/combined.prn")), "?R2one\r\n\f?R2seven\r\n");
+    // No scratch file remains once the generation goes.
+    fs::permissions(dir.file("out/06-six.prn"), fs::perms::owner_all);
+}
+
+TEST_F(GenerationTest, ACombinedFileThatCannotBeWrittenSaysWhy) {
+    fs::create_directory(dir.file("out/combined.prn"));
+    ReportGeneration gen(options(true), StandardChapterRowsShape());
+    gen.KeepFiles();
+    ASSERT_TRUE(gen.Generate(design.d, design.r, NumberingSettings{}).Ok);
+    EXPECT_EQ(gen.Combine({0}), "");
+    EXPECT_NE(gen.CombineError().find("combined.prn"), std::string::npos) << gen.CombineError();
+    EXPECT_NE(gen.CombineError().find("同じ名前のフォルダーがあります"), std::string::npos);
+}
+
+TEST_F(GenerationTest, NoScratchFileOutlivesAKeptGeneration) {
+    {
+        std::vector<ChapterRow> rows = StandardChapterRowsShape();
+        rows[0].Writers = {line("one", false)};
+        ReportGeneration gen(options(true), rows);
+        gen.KeepFiles();
+        gen.Generate(design.d, design.r, NumberingSettings{});
+        gen.Figures().NewFigureFile();  // begun, never completed
+    }
+    for (const std::string& f : outFiles())
+        EXPECT_NE(f[0], '.') << f;
+}
+
 TEST(TempFileRegistryNamer, NamesFilesAndRefusesNamesWithFolders) {
     TempDir dir;
     TempFileRegistry files(dir.path());
     files.SetNamer([](int i) { return i == 1 ? std::string("a.prn") : std::string("../b.prn"); });
-    EXPECT_EQ(files.Create(), dir.file("a.prn"));
+    // Written aside, under its name only once committed.
+    const std::string scratch = files.Create();
+    EXPECT_EQ(fs::path(scratch).parent_path(), fs::path(dir.path()));
+    EXPECT_FALSE(fs::exists(dir.file("a.prn")));
+    EXPECT_EQ(files.Commit(1), dir.file("a.prn"));
+    EXPECT_TRUE(fs::exists(dir.file("a.prn")));
+    EXPECT_FALSE(fs::exists(scratch));
     EXPECT_THROW(files.Create(), ReportError);
     EXPECT_EQ(files.Count(), 1);
     files.SetNamer({});
