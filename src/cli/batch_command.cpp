@@ -10,9 +10,6 @@
 namespace nuvra::cli {
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitOut = 1;
-constexpr int kExitFailure = 2;
 constexpr int kMaxJobs = 64;
 
 struct TableOptions {
@@ -59,7 +56,7 @@ int printTable(const std::vector<calc::DesignSummary>& rows,
         failed = failed || s.verdict != calc::DesignVerdict::OK;
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
-    return unusable ? kExitFailure : failed ? kExitOut : kExitOk;
+    return unusable ? kExitUnusable : failed ? kExitFailed : kExitOk;
 }
 
 }  // namespace
@@ -69,18 +66,18 @@ int cmdCalcSummary(const std::vector<std::string>& args) {
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         bool used = false;
-        if (!tableOption(args, i, o, used)) return kExitFailure;
+        if (!tableOption(args, i, o, used)) return kExitUnusable;
         if (used) continue;
         if (args[i].size() > 1 && args[i][0] == '-') {
             printError(
                 "usage: nuvra-cli calc FILE... --summary [--jobs N] [--select-bars] [--bom]");
-            return kExitFailure;
+            return kExitUnusable;
         }
         files.push_back(args[i]);
     }
     if (files.empty()) {
         printError("usage: nuvra-cli calc FILE... --summary [--jobs N] [--select-bars] [--bom]");
-        return kExitFailure;
+        return kExitUnusable;
     }
     return printTable(calc::SummarizeFiles(files, o.jobs, o.selectBars), {}, o);
 }
@@ -94,7 +91,7 @@ int cmdSweep(const std::vector<std::string>& args) {
     std::vector<calc::Variation> vary;
     for (std::size_t i = 0; i < args.size(); ++i) {
         bool used = false;
-        if (!tableOption(args, i, o, used)) return kExitFailure;
+        if (!tableOption(args, i, o, used)) return kExitUnusable;
         if (used) continue;
         const std::string& a = args[i];
         if (a == "--vary" && i + 1 < args.size()) {
@@ -102,27 +99,27 @@ int cmdSweep(const std::vector<std::string>& args) {
             std::string message;
             if (!calc::ParseVariation(args[++i], v, message)) {
                 printError(message);
-                return kExitFailure;
+                return kExitUnusable;
             }
             vary.push_back(std::move(v));
         } else if ((a.size() > 1 && a[0] == '-') || !file.empty()) {
             printError(kUsage);
-            return kExitFailure;
+            return kExitUnusable;
         } else {
             file = a;
         }
     }
     if (file.empty() || vary.empty() || vary.size() > 2) {
         printError(kUsage);
-        return kExitFailure;
+        return kExitUnusable;
     }
     std::string message;
     if (!calc::CheckSeries(vary, message)) {
         printError(message);
-        return kExitFailure;
+        return kExitUnusable;
     }
     DesignData d;
-    if (!openDesign(d, file)) return kExitFailure;
+    if (!openDesign(d, file)) return kExitUnusable;
     std::vector<std::string> names;
     for (const calc::Variation& v : vary)
         names.push_back(v.name);

@@ -16,10 +16,6 @@
 namespace nuvra::cli {
 namespace {
 
-constexpr int kExitOk = 0;
-constexpr int kExitOut = 1;
-constexpr int kExitFailure = 2;
-
 // Bounds of the bar cells of the results grid.
 constexpr int kDiaMin = 1, kDiaMax = 99;
 constexpr int kCtcMin = 100, kCtcMax = 1000;
@@ -86,36 +82,36 @@ int cmdDesign(const std::vector<std::string>& args) {
             if (!parseMillimetreList(args[++i], kDiaMin, kDiaMax, candidates.diameters)) {
                 printError("鉄筋径の指定が正しくありません（1～99 の整数をカンマで区切る）：" +
                            args[i]);
-                return kExitFailure;
+                return kExitUnusable;
             }
         } else if (a == "--spacings" && hasValue) {
             if (!parseMillimetreList(args[++i], kCtcMin, kCtcMax, candidates.spacings)) {
                 printError(
                     "鉄筋間隔の指定が正しくありません（100～1000 の整数をカンマで区切る）：" +
                     args[i]);
-                return kExitFailure;
+                return kExitUnusable;
             }
         } else if (a.size() > 1 && a[0] == '-') {
             printError(kUsage);
-            return kExitFailure;
+            return kExitUnusable;
         } else if (file.empty()) {
             file = a;
         } else {
             printError(kUsage);
-            return kExitFailure;
+            return kExitUnusable;
         }
     }
     if (file.empty()) {
         printError(kUsage);
-        return kExitFailure;
+        return kExitUnusable;
     }
     if (!outPath.empty() && !force && samePath(file, outPath)) {
         printError("入力ﾃﾞｰﾀﾌｧｲﾙに上書きするには --force を指定してください。");
-        return kExitFailure;
+        return kExitUnusable;
     }
 
     DesignData d;
-    if (!openDesign(d, file)) return kExitFailure;
+    if (!openDesign(d, file)) return kExitUnusable;
     calc::ResultStore store;
     const bool runOk = calc::RunCalculation(d, store);
     const auto choices = calc::SelectAllBars(store, candidates);
@@ -160,7 +156,7 @@ int cmdDesign(const std::vector<std::string>& args) {
     if (!outPath.empty()) {
         if (!runOk) {
             printError("計算の途中でエラーが発生したため、配筋を書き込みません。");
-            return kExitOut;
+            return kExitFailed;
         }
         calc::ApplyBarChoices(d.objInpHaikin, choices);
         FileResult r = SaveInputFile(d, outPath);
@@ -168,10 +164,10 @@ int cmdDesign(const std::vector<std::string>& args) {
             printError(writeFailureMessage(r.errorCode));
             if (!r.detail.empty())
                 std::fprintf(stderr, "(%s: %s)\n", outPath.c_str(), r.detail.c_str());
-            return kExitFailure;
+            return kExitUnusable;
         }
     }
-    return runOk && allFound ? kExitOk : kExitOut;
+    return runOk && allFound ? kExitOk : kExitFailed;
 }
 
 }  // namespace nuvra::cli

@@ -54,7 +54,8 @@ check "full disk: the failed chapter is named" grep -q "の印刷ﾌｧｲﾙ生
 check "full disk: no combined file" test ! -e "$tmp/full/combined.prn"
 check "full disk: every file left is complete" same_as_ref "$tmp/full" "$tmp/ref-sample"
 check "full disk: no scratch file" no_scratch "$tmp/full"
-err=$( (ulimit -f 60; "$cli" report "$sample" --pdf "$tmp/full.pdf") 2>&1 >/dev/null); rc=$?
+# Room for the print files (about 62 KB), not for the PDF (about 280 KB).
+err=$( (ulimit -f 120; "$cli" report "$sample" --pdf "$tmp/full.pdf") 2>&1 >/dev/null); rc=$?
 check "report --pdf on a full disk exits 1" test $rc -eq 1
 check "full disk: no PDF" test ! -e "$tmp/full.pdf"
 check "full disk: the PDF's cause is named" grep -q "PDF ファイル $tmp/full.pdf" <<<"$err"
@@ -75,12 +76,16 @@ else
 fi
 
 # --- One blocked chapter does not take the others down ------------------------------
+# Without heading numbers, so that the chapters after the blocked one read as in the
+# reference whatever it leaves out of the count.
+printf '[Chapter]\r\nMethod=0\r\n' >"$tmp/plain.ini"
+"$cli" report "$sample" --ini "$tmp/plain.ini" -o "$tmp/ref-plain" >/dev/null || fail=1
 mkdir -p "$tmp/blocked/02-external-forces.prn"
-err=$("$cli" report "$sample" -o "$tmp/blocked" 2>&1 >/dev/null); rc=$?
+err=$("$cli" report "$sample" --ini "$tmp/plain.ini" -o "$tmp/blocked" 2>&1 >/dev/null); rc=$?
 check "a blocked chapter exits 1" test $rc -eq 1
 check "the blocked chapter and its cause are named" grep -q "･『外力の計算』の印刷ﾌｧｲﾙ生成ｴﾗｰ（.*同じ名前のフォルダーがあります" <<<"$err"
 check "the other chapters are written" test -s "$tmp/blocked/01-conditions.prn" -a -s "$tmp/blocked/08-curtailment.prn"
-check "they are complete" same_as_ref "$tmp/blocked" "$tmp/ref-sample"
+check "they are complete" same_as_ref "$tmp/blocked" "$tmp/ref-plain"
 check "no file under the blocked chapter's name" test -d "$tmp/blocked/02-external-forces.prn"
 check "no combined file without the blocked chapter" test ! -e "$tmp/blocked/combined.prn"
 "$cli" report "$sample" -o "$tmp/blocked" --chapters 1,5 >/dev/null 2>&1; rc=$?

@@ -166,10 +166,17 @@ void frmMenuPrint::printChosen() {
                                       windowTitle());
         return;
     }
-    // File errors leave the combined file as far as it got; the viewer shows that.
-    generation_->Combine(chosen);
-    const std::string& combined = generation_->CombinedFile();
-    if (combined.empty()) return;
+    // A combined file that cannot be written whole is not shown at all: the user is told why.
+    const std::string combined = generation_->Combine(chosen);
+    if (combined.empty()) {
+        const std::string& why = generation_->CombineError();
+        context_.messages.critical(
+            this,
+            QStringLiteral("印刷ファイルを作成できません。") +
+                (why.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(why)),
+            windowTitle());
+        return;
+    }
     // Not waited for: the menu stays usable, and each press starts a further viewer.
     QProcess::startDetached(
         viewerProgram_, viewerArguments(QString::fromStdString(context_.paths.UserSettingsFolder),

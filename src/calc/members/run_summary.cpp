@@ -102,7 +102,7 @@ std::vector<std::string> SectionTableLines(const SectionTable& t) {
 }
 
 std::string RunSummary(const ResultStore& s, bool runOk) {
-    std::string out = "■ 浮上りに対して\n";
+    std::string out = "■ 浮上に対して\n";
     out += s.objUkiagari ? FlotationLine(*s.objUkiagari) : kNotComputed;
     out += "\n■ 基礎地盤支持力に対して\n";
     out += s.objQmax ? BearingLine(*s.objQmax) : kNotComputed;
@@ -131,8 +131,10 @@ std::string RunSummary(const ResultStore& s, bool runOk) {
         out += "すべての応力度が許容値以内です（OK）\n";
 
     out += "■ たて壁鉄筋の段落とし\n";
-    if (s.DanHcut) {
-        out += "段落し位置 = " + formatPicture(*s.DanHcut, "###0") + " mm（設計断面から）";
+    if (CurtailmentImpossible(s)) {
+        out += "外側鉄筋は設計断面で既に σs ＞ σsa のため、段落としできません\n";
+    } else if (s.DanHcut) {
+        out += "段落とし位置 = " + formatPicture(*s.DanHcut, "###0") + " mm（設計断面から）";
         out += "  L1 = " + formatPicture(value(s.DanL1), "###0") +
                " mm, h2 = " + formatPicture(value(s.DanH2), "###0") + " mm\n";
     } else {

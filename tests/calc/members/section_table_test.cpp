@@ -174,11 +174,11 @@ TEST(RunSummary, WholeRun) {
     const bool ok = RunCalculation(withFootings(), s);
     ASSERT_TRUE(ok);
     const std::string text = RunSummary(s, ok);
-    EXPECT_NE(text.find("■ 浮上りに対して\nＦs = "), std::string::npos) << text;
+    EXPECT_NE(text.find("■ 浮上に対して\nＦs = "), std::string::npos) << text;
     EXPECT_NE(text.find("フーチング：あり\n■ 応力度照査結果\n"), std::string::npos);
     EXPECT_NE(text.find("\nフーチング  上側筋  "), std::string::npos);
     EXPECT_EQ(text.find("フーチングなし"), std::string::npos);
-    EXPECT_NE(text.find("■ たて壁鉄筋の段落とし\n段落し位置 = "), std::string::npos);
+    EXPECT_NE(text.find("■ たて壁鉄筋の段落とし\n段落とし位置 = "), std::string::npos);
     EXPECT_EQ(text.find("エラー"), std::string::npos);
     // No line ends in a blank.
     EXPECT_EQ(text.find(" \n"), std::string::npos);
@@ -192,7 +192,7 @@ TEST(RunSummary, WholeRun) {
 
 TEST(RunSummary, EmptyStore) {
     const std::string text = RunSummary(ResultStore{}, false);
-    EXPECT_NE(text.find("■ 浮上りに対して\n（計算されていません）\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("■ 浮上に対して\n（計算されていません）\n"), std::string::npos) << text;
     EXPECT_NE(text.find("たて壁      外側筋    （計算されていません）\n"), std::string::npos);
     EXPECT_NE(text.find("■ たて壁鉄筋の段落とし\n（計算されていません）\n"), std::string::npos);
     EXPECT_EQ(text.find("すべての応力度"), std::string::npos);

@@ -181,7 +181,7 @@ TEST_F(ReportCli, ArgumentErrorsNameTheArgument) {
     const struct {
         std::string args, says;
     } cases[] = {
-        {"report " + file + " -o x --chapters 9", "--chapters \"9\""},
+        {"report " + file + " -o x --chapters 10", "--chapters \"10\""},
         {"report " + file + " -o x --frob", "\"--frob\""},
         {"report " + file, "-o DIR か --pdf"},
         {"report " + file + " --pdf ''", "--pdf の値が空"},
