@@ -40,21 +40,7 @@ bool cellNumber(const ResultsGrid& grid, int row, int column, int& value) {
 }  // namespace
 
 CInpHaikinS& barsOf(CInpHaikin& record, SectionId id) {
-    switch (id) {
-        case SectionId::TateSoto:
-            return record.TateSoto;
-        case SectionId::TateUchi:
-            return record.TateUchi;
-        case SectionId::SokoSita:
-            return record.SokoSita;
-        case SectionId::SokoUe:
-            return record.SokoUe;
-        case SectionId::FootingSita:
-            return record.FootingSita;
-        case SectionId::FootingUe:
-            break;
-    }
-    return record.FootingUe;
+    return calc::RecordBars(record, id);
 }
 
 frmInpHaikin::frmInpHaikin(AppContext& context, DesignData& design, calc::ResultStore& results,
