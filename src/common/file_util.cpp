@@ -149,7 +149,13 @@ int CheckWriteTarget(const std::string& path, bool refuseLink) {
     return 0;
 }
 
+std::mutex& ScratchCreationLock() {
+    static std::mutex lock;
+    return lock;
+}
+
 int CreateScratchFile(const std::string& folder, const std::string& hint, std::string& path) {
+    std::lock_guard<std::mutex> made(ScratchCreationLock());
     std::string tmpl =
         (folder == "/" ? std::string() : folder) + "/" + ScratchTag() + hint + "XXXXXX";
     std::vector<char> name(tmpl.begin(), tmpl.end());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 namespace nuvra {
@@ -49,7 +50,12 @@ int CheckWriteTarget(const std::string& path, bool refuseLink);
 
 /// Creates an empty scratch file "<folder>/<ScratchTag()><hint>XXXXXX" with the mode a
 /// new file gets under the umask; returns its descriptor (path set) or -1 (errno set).
+/// Made under ScratchCreationLock().
 int CreateScratchFile(const std::string& folder, const std::string& hint, std::string& path);
+
+/// Held while a scratch file is made. A signal's cleanup takes it for good before it
+/// sweeps, so that no scratch file appears after the sweep. Process-wide, as signals are.
+std::mutex& ScratchCreationLock();
 
 /// Moves a complete scratch file onto `path` after CheckWriteTarget; the mode of a file
 /// it replaces is kept. Returns 0 or an errno value; the scratch file is removed on

@@ -93,6 +93,9 @@ void InterruptCleanup::watch() {
             mutex_.unlock();
             return;
         }
+        // Never released: a scratch file the main thread would make from now on waits
+        // until the process ends, so the sweep below misses none.
+        ScratchCreationLock().lock();
         cleanUp(sig);
         // End the process by the signal itself, as if nothing had caught it.
         ::signal(sig, SIG_DFL);
