@@ -5,11 +5,7 @@ cli=$1
 root=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-fail=0
-check() { # description, condition...
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; fail=1; fi
-}
+. "$(dirname "$0")/check_lib.sh"
 
 "$cli" new "$tmp/new.nvr"; rc=$?
 check "new exits 0" test $rc -eq 0

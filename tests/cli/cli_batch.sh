@@ -6,11 +6,7 @@ cli=$1
 root=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-fail=0
-check() { # description, condition...
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; fail=1; fi
-}
+. "$(dirname "$0")/check_lib.sh"
 ex=$root/examples
 crlf_lines() { grep -c $'\r$' <<<"$1"; }
 field() { # row (1 = header), column, csv

@@ -16,11 +16,7 @@ export QT_QPA_PLATFORM=offscreen
 # Qt's own runtime folder, so that it does not land in the scratch folder.
 export XDG_RUNTIME_DIR=$tmp/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-fail=0
-check() { # description, condition...
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; fail=1; fi
-}
+. "$(dirname "$0")/check_lib.sh"
 sample=$root/examples/sample.nvr
 embankment=$root/examples/embankment.nvr
 chapters="01-conditions.prn 02-external-forces.prn 03-flotation.prn 04-bearing.prn 05-wall.prn 06-slab.prn 07-footing.prn 08-curtailment.prn"

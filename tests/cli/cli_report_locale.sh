@@ -7,11 +7,7 @@ cli=$1
 root=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-fail=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; fail=1; fi
-}
+. "$(dirname "$0")/check_lib.sh"
 export QT_QPA_PLATFORM=offscreen
 
 for vars in "LANG=ja_JP.UTF-8" "LC_ALL=ja_JP.UTF-8" "LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8"; do

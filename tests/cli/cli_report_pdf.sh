@@ -12,11 +12,7 @@ mkdir "$TMPDIR"
 # Qt's own runtime folder, so that it does not land in the scratch folder.
 export XDG_RUNTIME_DIR=$tmp/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-fail=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; fail=1; fi
-}
+. "$(dirname "$0")/check_lib.sh"
 export QT_QPA_PLATFORM=offscreen
 
 "$cli" report "$root/examples/sample.nvr" --pdf "$tmp/sample.pdf"; rc=$?

@@ -8,11 +8,7 @@ trap 'rm -rf "$tmp"' EXIT
 # The program's scratch folders go to a folder of this test alone.
 export TMPDIR=$tmp/scratch
 mkdir "$TMPDIR"
-fail=0
-check() { # description, condition...
-  local what=$1; shift
-  if "$@"; then echo "ok   $what"; else echo "FAIL $what"; fail=1; fi
-}
+. "$(dirname "$0")/../cli/check_lib.sh"
 sample=$root/examples/sample.nvr
 
 for kind in shape block earth wall water steel; do
