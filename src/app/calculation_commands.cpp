@@ -1,6 +1,6 @@
 #include "app/calculation_commands.h"
 
-#include "app/print_menu/menu_print_dialog.h"
+#include "app/print_menu/print_menu_dialog.h"
 #include "calc/loads/calc_run.h"
 
 namespace nuvra::app {

@@ -1,13 +1,13 @@
 #include "app/input_dialog_registry.h"
 
-#include "app/dialogs/inp_jyoken_dialog.h"
-#include "app/dialogs/inp_kaburi_dialog.h"
-#include "app/dialogs/inp_kiso_dialog.h"
-#include "app/dialogs/inp_morido_dialog.h"
-#include "app/dialogs/inp_renban_dialog.h"
-#include "app/dialogs/inp_zairyo_dialog.h"
+#include "app/dialogs/cover_dialog.h"
+#include "app/dialogs/design_conditions_dialog.h"
+#include "app/dialogs/embankment_dialog.h"
+#include "app/dialogs/foundation_dialog.h"
+#include "app/dialogs/heading_numbering_dialog.h"
+#include "app/dialogs/materials_dialog.h"
 #include "app/input_dialog.h"
-#include "app/results/inp_haikin_dialog.h"
+#include "app/results/bar_arrangement_dialog.h"
 
 namespace nuvra::app {
 

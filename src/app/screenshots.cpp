@@ -25,7 +25,7 @@
 #include "app/input_dialog.h"
 #include "app/main_window.h"
 #include "app/message_service.h"
-#include "app/print_menu/menu_print_dialog.h"
+#include "app/print_menu/print_menu_dialog.h"
 #include "app/results/results_grid.h"
 #include "app/system_dialogs.h"
 #include "design/input_file.h"

@@ -4,11 +4,11 @@
 #include <map>
 #include <memory>
 
-#include "app/dialogs/inp_jyoken_dialog.h"
-#include "app/dialogs/inp_kaburi_dialog.h"
-#include "app/dialogs/inp_kiso_dialog.h"
-#include "app/dialogs/inp_morido_dialog.h"
-#include "app/dialogs/inp_zairyo_dialog.h"
+#include "app/dialogs/cover_dialog.h"
+#include "app/dialogs/design_conditions_dialog.h"
+#include "app/dialogs/embankment_dialog.h"
+#include "app/dialogs/foundation_dialog.h"
+#include "app/dialogs/materials_dialog.h"
 #include "design/input_ranges.h"
 #include "dialog_test_support.h"
 

@@ -4,9 +4,9 @@
 #include <QStackedWidget>
 #include <QtTest>
 
-#include "app/dialogs/inp_kaburi_dialog.h"
-#include "app/dialogs/inp_kiso_dialog.h"
-#include "app/dialogs/inp_morido_dialog.h"
+#include "app/dialogs/cover_dialog.h"
+#include "app/dialogs/embankment_dialog.h"
+#include "app/dialogs/foundation_dialog.h"
 #include "dialog_test_support.h"
 
 using namespace nuvra;

@@ -7,7 +7,7 @@
 
 #include "app/document_controller.h"
 #include "app/main_window.h"
-#include "app/print_menu/menu_print_dialog.h"
+#include "app/print_menu/print_menu_dialog.h"
 #include "app/results/results_grid.h"
 #include "app_test_support.h"
 #include "common/cp932.h"

@@ -1,4 +1,4 @@
-#include "app/dialogs/inp_morido_dialog.h"
+#include "app/dialogs/embankment_dialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

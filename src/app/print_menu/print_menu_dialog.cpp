@@ -1,4 +1,4 @@
-#include "app/print_menu/menu_print_dialog.h"
+#include "app/print_menu/print_menu_dialog.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

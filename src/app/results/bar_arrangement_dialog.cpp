@@ -1,4 +1,4 @@
-#include "app/results/inp_haikin_dialog.h"
+#include "app/results/bar_arrangement_dialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 // limits, the water-level rule that refuses OK, and Cancel.
 #include <QtTest>
 
-#include "app/dialogs/inp_jyoken_dialog.h"
+#include "app/dialogs/design_conditions_dialog.h"
 #include "app/widgets/title_field.h"
 #include "design/rules.h"
 #include "dialog_test_support.h"
@@ -235,4 +235,4 @@ void InpJyokenDialogTest::cancelChangesNothing() {
 }
 
 QTEST_MAIN(InpJyokenDialogTest)
-#include "inp_jyoken_dialog_test.moc"
+#include "design_conditions_dialog_test.moc"

@@ -1,4 +1,4 @@
-#include "app/dialogs/inp_kiso_dialog.h"
+#include "app/dialogs/foundation_dialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -2,7 +2,7 @@
 // new σck and of a bar-grade click, and the bond stress stored as decimal text.
 #include <QtTest>
 
-#include "app/dialogs/inp_zairyo_dialog.h"
+#include "app/dialogs/materials_dialog.h"
 #include "dialog_test_support.h"
 
 using namespace nuvra;
@@ -249,4 +249,4 @@ void InpZairyoDialogTest::cancelChangesNothing() {
 }
 
 QTEST_MAIN(InpZairyoDialogTest)
-#include "inp_zairyo_dialog_test.moc"
+#include "materials_dialog_test.moc"

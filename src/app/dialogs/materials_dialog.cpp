@@ -1,4 +1,4 @@
-#include "app/dialogs/inp_zairyo_dialog.h"
+#include "app/dialogs/materials_dialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -6,7 +6,7 @@
 #include <QTabBar>
 #include <QtTest>
 
-#include "app/dialogs/inp_renban_dialog.h"
+#include "app/dialogs/heading_numbering_dialog.h"
 #include "app/dialogs/numbering_preview.h"
 #include "dialog_test_support.h"
 
@@ -247,4 +247,4 @@ void InpRenbanDialogTest::cancelLeavesSettingsButStoresPosition() {
 }
 
 QTEST_MAIN(InpRenbanDialogTest)
-#include "inp_renban_dialog_test.moc"
+#include "heading_numbering_dialog_test.moc"

@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/print_menu/menu_print_dialog.h"
+#include "app/print_menu/print_menu_dialog.h"
 #include "app_test_support.h"
 #include "calc/loads/calc_run.h"
 #include "print_test_support.h"
@@ -300,4 +300,4 @@ void MenuPrintDialogTest::closingDeletesEveryGeneratedFile() {
 }
 
 QTEST_MAIN(MenuPrintDialogTest)
-#include "menu_print_dialog_test.moc"
+#include "print_menu_dialog_test.moc"

@@ -1,4 +1,4 @@
-#include "app/dialogs/inp_jyoken_dialog.h"
+#include "app/dialogs/design_conditions_dialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

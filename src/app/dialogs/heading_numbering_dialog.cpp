@@ -1,4 +1,4 @@
-#include "app/dialogs/inp_renban_dialog.h"
+#include "app/dialogs/heading_numbering_dialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "app/dialogs/inp_kaburi_dialog.h"
+#include "app/dialogs/cover_dialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/results/inp_haikin_dialog.h"
+#include "app/results/bar_arrangement_dialog.h"
 #include "app/results/results_grid.h"
 #include "app_test_support.h"
 #include "calc/loads/calc_run.h"
@@ -515,4 +515,4 @@ void InpHaikinDialogTest::autoBarsMarksAndNamesFaceWhereNothingPasses() {
 }
 
 QTEST_MAIN(InpHaikinDialogTest)
-#include "inp_haikin_dialog_test.moc"
+#include "bar_arrangement_dialog_test.moc"
