@@ -17,12 +17,12 @@
 #include <vector>
 
 #include "calc/loads/calc_run.h"
-#include "calc/loads/json_value.h"
 #include "calc/loads/result_json.h"
 #include "common/cp932.h"
 #include "design/describe.h"
 #include "design/input_file.h"
 #include "design_generator.h"
+#include "json_value.h"
 #include "report/report_generation.h"
 #include "test_util.h"
 

@@ -10,7 +10,7 @@
 #include "calc/loads/calc_run.h"
 #include "calc/loads/result_json.h"
 #include "design/input_file.h"
-#include "property/design_generator.h"
+#include "design_generator.h"
 #include "test_util.h"
 
 namespace nuvra::calc {

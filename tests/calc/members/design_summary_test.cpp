@@ -11,7 +11,7 @@
 #include "calc/members/design_series.h"
 #include "design/input_file.h"
 #include "design/rules.h"
-#include "property/design_generator.h"
+#include "design_generator.h"
 #include "test_util.h"
 
 namespace nuvra::calc {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "calc/loads/calc_run.h"
-#include "calc/loads/json_value.h"
 #include "calc/loads/result_json.h"
 #include "calc/members/section_table.h"
+#include "json_value.h"
 
 namespace nuvra::calc {
 namespace {

@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "calc/common/rounding.h"
-#include "calc/loads/json_value.h"
 #include "calc/members/curtailment.h"
 #include "calc/members/design_cases.h"
 #include "calc/members/footing_design.h"
@@ -15,6 +14,7 @@
 #include "calc/members/slab_design.h"
 #include "calc/members/wall_design.h"
 #include "design/input_file.h"
+#include "json_value.h"
 #include "test_util.h"
 
 namespace nuvra::calc {
