@@ -8,6 +8,7 @@
 #include "calc/common/arith.h"
 #include "common/cp932.h"
 #include "common/file_util.h"
+#include "formats/figure_layout.h"
 #include "report/field_fill.h"
 #include "report/report_error.h"
 
@@ -40,11 +41,6 @@ std::string marginBlanks(std::int32_t n) {
 }
 
 }  // namespace
-
-std::string FileReference(const std::string& target, const std::string& referrer) {
-    if (toCp932(target) || FolderOf(target) != FolderOf(referrer)) return target;
-    return target.substr(target.rfind('/') + 1);
-}
 
 ReportPaths ReportPaths::ForApplicationFolder(const std::string& appFolder,
                                               std::string tempFolder) {
@@ -197,7 +193,8 @@ void ReportWriter::NewPageIfNeeded(int need, int blanks) {
 }
 
 void ReportWriter::PrintFigureReference(const std::string& layoutPath, bool indent) {
-    std::string path = toBytes(FileReference(layoutPath, currentPrintFile_), "a figure path");
+    std::string path =
+        toBytes(formats::FileReference(layoutPath, currentPrintFile_), "a figure path");
     PrintLinePrefix(0);
     if (indent) writeBytes("    ");
     writeBytes("?FG;000;000;");

@@ -1,4 +1,4 @@
-#include "render/cp932_chars.h"
+#include "formats/cp932_chars.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ TEST(RenderCp932Chars, SplitsCharactersWithTheirColumns) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Cp932Char ch = cp932CharAt(c.bytes, 0);
+        formats::Cp932Char ch = formats::cp932CharAt(c.bytes, 0);
         EXPECT_EQ(ch.code, c.code);
         EXPECT_EQ(ch.columns(), c.width);
         EXPECT_EQ(ch.valid, c.valid);
@@ -47,7 +47,7 @@ TEST(RenderCp932Chars, TableAgreesWithTheConverterOnEveryDoubleByteCharacter) {
             std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
             auto expected = fromCp932(pair);
             bool clean = true;
-            std::string got = cp932ToUtf8(pair, &clean);
+            std::string got = formats::cp932ToUtf8(pair, &clean);
             ASSERT_EQ(clean, expected.has_value()) << std::hex << lead << " " << trail;
             if (expected) {
                 ASSERT_EQ(got, *expected) << std::hex << lead << " " << trail;
@@ -60,9 +60,9 @@ TEST(RenderCp932Chars, TableAgreesWithTheConverterOnEveryDoubleByteCharacter) {
 
 TEST(RenderCp932Chars, DecodesMixedTextAndFlagsDamage) {
     bool clean = false;
-    EXPECT_EQ(cp932ToUtf8(*toCp932("水路 H = 1.500 ｍ ｱ"), &clean), "水路 H = 1.500 ｍ ｱ");
+    EXPECT_EQ(formats::cp932ToUtf8(*toCp932("水路 H = 1.500 ｍ ｱ"), &clean), "水路 H = 1.500 ｍ ｱ");
     EXPECT_TRUE(clean);
-    EXPECT_EQ(cp932ToUtf8("A\x8C", &clean), "A\xEF\xBF\xBD");
+    EXPECT_EQ(formats::cp932ToUtf8("A\x8C", &clean), "A\xEF\xBF\xBD");
     EXPECT_FALSE(clean);
 }
 

@@ -1,8 +1,8 @@
-#include "render/figure_file.h"
+#include "formats/figure_file.h"
 
 #include <gtest/gtest.h>
 
-#include "render/cp932_chars.h"
+#include "formats/cp932_chars.h"
 #include "sample_files.h"
 #include "test_util.h"
 
@@ -24,9 +24,9 @@ TEST(FigureFileReader, ReadsEverySection) {
         "塗潰情報\n1, 1, 3, #c0c0c0\nEND\n"
         "矢印(1)\n1, 2, 3, 1\n2, 1, 7, 1\nEND\n"
         "文字情報\n2.400\n1.000000, -5.000000, 2, 3\nEND\n3.000000, 2.000000, 1, 1\nEND\n";
-    FigureFile f;
+    formats::FigureFile f;
     std::string error;
-    ASSERT_TRUE(parseFigureFile(fileBytes(text), f, error)) << error;
+    ASSERT_TRUE(formats::parseFigureFile(fileBytes(text), f, error)) << error;
     EXPECT_EQ(f.label, "nuvra");
     EXPECT_EQ(f.title, "形状図");
     EXPECT_DOUBLE_EQ(f.width, 100);
@@ -56,21 +56,22 @@ TEST(FigureFileReader, ReadsEverySection) {
 }
 
 TEST(FigureFileReader, OnlyThePointsSectionIsNeeded) {
-    FigureFile f;
+    formats::FigureFile f;
     std::string error;
-    ASSERT_TRUE(parseFigureFile(fileBytes(kHeader + "座標情報\nEND\n"), f, error)) << error;
+    ASSERT_TRUE(formats::parseFigureFile(fileBytes(kHeader + "座標情報\nEND\n"), f, error))
+        << error;
     EXPECT_TRUE(f.points.empty());
     EXPECT_TRUE(f.texts.empty());
 }
 
 TEST(FigureFileReader, KeepsTextBytesForTheirWidths) {
-    FigureFile f;
+    formats::FigureFile f;
     std::string error;
-    ASSERT_TRUE(parseFigureFile(
+    ASSERT_TRUE(formats::parseFigureFile(
         fileBytes(kHeader + "座標情報\nEND\n文字情報\n水位ｱ\n0, 0, 1, 3\nEND\n"), f, error));
     ASSERT_EQ(f.texts.size(), 1u);
     EXPECT_EQ(f.texts[0].bytes.size(), 5u);  // two full-width and one half-width
-    EXPECT_EQ(cp932ToUtf8(f.texts[0].bytes), "水位ｱ");
+    EXPECT_EQ(formats::cp932ToUtf8(f.texts[0].bytes), "水位ｱ");
 }
 
 TEST(FigureFileReader, MalformedFilesSayWhereAndWhat) {
@@ -93,28 +94,28 @@ TEST(FigureFileReader, MalformedFilesSayWhereAndWhat) {
         {kHeader + points + "寸法情報\nEND\n", "寸法情報"},
     };
     for (const auto& [text, needle] : cases) {
-        FigureFile f;
+        formats::FigureFile f;
         std::string error;
-        EXPECT_FALSE(parseFigureFile(fileBytes(text), f, error)) << text;
+        EXPECT_FALSE(formats::parseFigureFile(fileBytes(text), f, error)) << text;
         EXPECT_NE(error.find(needle), std::string::npos) << error;
     }
-    FigureFile f;
+    formats::FigureFile f;
     std::string error;
-    EXPECT_FALSE(parseFigureFile(std::string("\0\1\2", 3), f, error));
+    EXPECT_FALSE(formats::parseFigureFile(std::string("\0\1\2", 3), f, error));
 }
 
 TEST(FigureFileReader, ReadsTheSampleAndNamesAMissingFile) {
     nuvra::test::TempDir dir;
     test::writeSampleFiles(dir.path());
-    FigureFile f;
+    formats::FigureFile f;
     std::string error;
-    ASSERT_TRUE(readFigureFile(dir.file("shape.fig"), f, error)) << error;
+    ASSERT_TRUE(formats::readFigureFile(dir.file("shape.fig"), f, error)) << error;
     EXPECT_GT(f.points.size(), 50u);
     EXPECT_FALSE(f.arrows.empty());
-    EXPECT_FALSE(readFigureFile(dir.file("gone.fig"), f, error));
+    EXPECT_FALSE(formats::readFigureFile(dir.file("gone.fig"), f, error));
     EXPECT_NE(error.find("gone.fig"), std::string::npos);
     EXPECT_NE(error.find("ファイルがありません"), std::string::npos);
-    EXPECT_FALSE(readFigureFile(dir.file("bad.fig"), f, error));
+    EXPECT_FALSE(formats::readFigureFile(dir.file("bad.fig"), f, error));
     EXPECT_NE(error.find("abc"), std::string::npos) << error;
 }
 

@@ -1,4 +1,4 @@
-#include "render/figure_layout.h"
+#include "formats/figure_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@ namespace {
 using test::fileBytes;
 
 TEST(FigureLayoutReader, ReadsAreaAndFigures) {
-    FigureLayout l;
+    formats::FigureLayout l;
     std::string error;
-    ASSERT_TRUE(parseFigureLayout(
+    ASSERT_TRUE(formats::parseFigureLayout(
         fileBytes("荷重分布図\n 130           60 \n/tmp/~MT1.tmp\n 2             8.75 \n"
                   "rel.fig\n-.5           1E-05 \nEND\n"),
         "/base", l, error))
@@ -45,9 +45,9 @@ TEST(FigureLayoutReader, MalformedLayoutsAreRefused) {
         {"t\n 150   120 \n\n 1   2 \nEND\n", "名前"},
     };
     for (const auto& [text, needle] : cases) {
-        FigureLayout l;
+        formats::FigureLayout l;
         std::string error;
-        EXPECT_FALSE(parseFigureLayout(fileBytes(text), "/b", l, error)) << text;
+        EXPECT_FALSE(formats::parseFigureLayout(fileBytes(text), "/b", l, error)) << text;
         EXPECT_NE(error.find(needle), std::string::npos) << error;
     }
 }
@@ -55,22 +55,22 @@ TEST(FigureLayoutReader, MalformedLayoutsAreRefused) {
 TEST(FigureLayoutReader, ResolvesPathsWrittenWithBackslashes) {
     nuvra::test::TempDir dir;
     nuvra::test::writeFile(dir.file("a.fig"), "x");
-    EXPECT_EQ(resolveFilePath("a.fig", dir.path()), dir.file("a.fig"));
-    EXPECT_EQ(resolveFilePath(dir.path() + "\\a.fig", ""), dir.file("a.fig"));
-    EXPECT_EQ(resolveFilePath("/abs/x.fig", dir.path()), "/abs/x.fig");
-    EXPECT_EQ(folderOf("/a/b/c.lay"), "/a/b");
-    EXPECT_EQ(folderOf("c.lay"), ".");
+    EXPECT_EQ(formats::resolveFilePath("a.fig", dir.path()), dir.file("a.fig"));
+    EXPECT_EQ(formats::resolveFilePath(dir.path() + "\\a.fig", ""), dir.file("a.fig"));
+    EXPECT_EQ(formats::resolveFilePath("/abs/x.fig", dir.path()), "/abs/x.fig");
+    EXPECT_EQ(formats::folderOf("/a/b/c.lay"), "/a/b");
+    EXPECT_EQ(formats::folderOf("c.lay"), ".");
 }
 
 TEST(FigureLayoutReader, ReadsTheSampleLayouts) {
     nuvra::test::TempDir dir;
     test::writeSampleFiles(dir.path());
-    FigureLayout l;
+    formats::FigureLayout l;
     std::string error;
-    ASSERT_TRUE(readFigureLayout(dir.file("pressure.lay"), l, error)) << error;
+    ASSERT_TRUE(formats::readFigureLayout(dir.file("pressure.lay"), l, error)) << error;
     ASSERT_EQ(l.figures.size(), 2u);
     EXPECT_EQ(l.figures[1].path, dir.file("diagram.fig"));
-    EXPECT_FALSE(readFigureLayout(dir.file("nothing.lay"), l, error));
+    EXPECT_FALSE(formats::readFigureLayout(dir.file("nothing.lay"), l, error));
     EXPECT_NE(error.find("nothing.lay"), std::string::npos);
 }
 
@@ -80,34 +80,36 @@ TEST(FigureLayoutReader, ReadsTheSampleLayouts) {
 namespace nuvra::render {
 namespace {
 
-FigureLayout area(double w, double h, std::initializer_list<std::pair<double, double>> offsets) {
-    FigureLayout l;
+formats::FigureLayout area(double w, double h,
+                           std::initializer_list<std::pair<double, double>> offsets) {
+    formats::FigureLayout l;
     l.width = w;
     l.height = h;
     for (auto [x, y] : offsets)
-        l.figures.push_back(SubFigureRef{"f", x, y});
+        l.figures.push_back(formats::SubFigureRef{"f", x, y});
     return l;
 }
 
 // Where an area coordinate lands after the fit.
-double onX(const AreaFit& f, double a) {
+double onX(const formats::AreaFit& f, double a) {
     return a * f.scale + f.shiftX;
 }
-double onY(const AreaFit& f, double a) {
+double onY(const formats::AreaFit& f, double a) {
     return a * f.scale + f.shiftY;
 }
 
 TEST(FigureAreaFit, AFigureThatFitsIsDrawnAsPlaced) {
-    const std::pair<FigureLayout, std::vector<std::optional<DrawingExtent>>> cases[] = {
-        {area(150, 120, {{75, 23.5}}), {DrawingExtent{-75, -23.5, 75, 73.54}}},
-        // half a millimetre of overdraw is left alone
-        {area(150, 120, {{75, 0}}), {DrawingExtent{-75, -0.4, 75.4, 120.5}}},
-        {area(150, 120, {{0, 0}}), {std::nullopt}},  // nothing drawable
-        {area(130, 60, {{45, 5}, {45, 5}}),
-         {DrawingExtent{-45, -5, 0, 55}, DrawingExtent{0, -5, 85, 55}}},
-    };
+    const std::pair<formats::FigureLayout, std::vector<std::optional<formats::DrawingExtent>>>
+        cases[] = {
+            {area(150, 120, {{75, 23.5}}), {formats::DrawingExtent{-75, -23.5, 75, 73.54}}},
+            // half a millimetre of overdraw is left alone
+            {area(150, 120, {{75, 0}}), {formats::DrawingExtent{-75, -0.4, 75.4, 120.5}}},
+            {area(150, 120, {{0, 0}}), {std::nullopt}},  // nothing drawable
+            {area(130, 60, {{45, 5}, {45, 5}}),
+             {formats::DrawingExtent{-45, -5, 0, 55}, formats::DrawingExtent{0, -5, 85, 55}}},
+        };
     for (const auto& [layout, drawings] : cases) {
-        AreaFit f = fitIntoArea(layout, drawings);
+        formats::AreaFit f = formats::fitIntoArea(layout, drawings);
         EXPECT_DOUBLE_EQ(f.scale, 1.0);
         EXPECT_DOUBLE_EQ(f.shiftX, 0.0);
         EXPECT_DOUBLE_EQ(f.shiftY, 0.0);
@@ -116,24 +118,27 @@ TEST(FigureAreaFit, AFigureThatFitsIsDrawnAsPlaced) {
 
 TEST(FigureAreaFit, AFigureRunningPastItsAreaIsShrunkIntoIt) {
     struct Case {
-        FigureLayout layout;
-        std::vector<std::optional<DrawingExtent>> drawings;
+        formats::FigureLayout layout;
+        std::vector<std::optional<formats::DrawingExtent>> drawings;
         double scale;
     };
     const Case cases[] = {
         // a section figure 124.54 mm tall, centred on a 120 mm area
-        {area(150, 120, {{75, 21.23}}), {DrawingExtent{-75, -23.5, 75, 101.04}}, 120 / 124.54},
+        {area(150, 120, {{75, 21.23}}),
+         {formats::DrawingExtent{-75, -23.5, 75, 101.04}},
+         120 / 124.54},
         // too wide and placed against the left edge
-        {area(100, 60, {{0, 0}}), {DrawingExtent{-10, 0, 190, 50}}, 0.5},
+        {area(100, 60, {{0, 0}}), {formats::DrawingExtent{-10, 0, 190, 50}}, 0.5},
         // the right size, but moved past the top: shifted down only
-        {area(100, 60, {{0, 10}}), {DrawingExtent{0, 0, 100, 60}}, 1.0},
+        {area(100, 60, {{0, 10}}), {formats::DrawingExtent{0, 0, 100, 60}}, 1.0},
         // two figures side by side, the second one overflowing; an unreadable one ignored
         {area(130, 60, {{45, 0}, {45, 0}, {0, 0}}),
-         {DrawingExtent{-45, 0, 0, 60}, DrawingExtent{0, 0, 110, 60}, std::nullopt},
+         {formats::DrawingExtent{-45, 0, 0, 60}, formats::DrawingExtent{0, 0, 110, 60},
+          std::nullopt},
          130.0 / 155.0},
     };
     for (const Case& c : cases) {
-        AreaFit f = fitIntoArea(c.layout, c.drawings);
+        formats::AreaFit f = formats::fitIntoArea(c.layout, c.drawings);
         EXPECT_NEAR(f.scale, c.scale, 1e-12);
         // Every drawn corner lands inside the area, and an axis that was too long
         // now fills it.
@@ -155,7 +160,8 @@ TEST(FigureAreaFit, AFigureRunningPastItsAreaIsShrunkIntoIt) {
                     std::abs(y1 - y0 - c.layout.height) < 1e-9);
     }
     // Shrinking keeps the drawing centred on the axis that had room.
-    AreaFit f = fitIntoArea(area(150, 120, {{75, 21.23}}), {DrawingExtent{-75, -23.5, 75, 101.04}});
+    formats::AreaFit f = formats::fitIntoArea(area(150, 120, {{75, 21.23}}),
+                                              {formats::DrawingExtent{-75, -23.5, 75, 101.04}});
     EXPECT_NEAR(onX(f, 0) + onX(f, 150), 150.0, 1e-9);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/error_codes.h"
-#include "render/file_read.h"
+#include "formats/file_read.h"
 #include "test_util.h"
 
 namespace nuvra::render {
@@ -37,7 +37,7 @@ TEST(ReadLimitedFile, EndsAndStaysWithinItsLimitWhateverThePathNames) {
     for (const Case& c : cases) {
         std::string bytes = "left over";
         bool tooLarge = !c.tooLarge;
-        EXPECT_EQ(readLimitedFile(c.path, c.limit, bytes, tooLarge), c.code) << c.name;
+        EXPECT_EQ(formats::readLimitedFile(c.path, c.limit, bytes, tooLarge), c.code) << c.name;
         EXPECT_EQ(tooLarge, c.tooLarge) << c.name;
         EXPECT_EQ(bytes, c.bytes) << c.name;
     }

@@ -1,4 +1,4 @@
-#include "render/style_files.h"
+#include "formats/style_files.h"
 
 #include <gtest/gtest.h>
 
@@ -22,65 +22,66 @@ TEST(StyleFileReader, SplitsRecordsAtCommasOutsideQuotes) {
         {R"(END)", {"END"}},
     };
     for (const auto& [line, expected] : cases)
-        EXPECT_EQ(splitStyleRecord(line), expected) << line;
+        EXPECT_EQ(formats::splitStyleRecord(line), expected) << line;
 }
 
 TEST(StyleFileReader, ReadsRecordsAfterTheHeaderUpToEnd) {
-    auto records = readStyleRecords(fileBytes("header, 1, 2\n\nA, 1\n  \nB, 2\nEND\nC, 3\n"));
+    auto records =
+        formats::readStyleRecords(fileBytes("header, 1, 2\n\nA, 1\n  \nB, 2\nEND\nC, 3\n"));
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], (Fields{"A", "1"}));
     EXPECT_EQ(records[1], (Fields{"B", "2"}));
     // Without END every record counts; a header alone gives none.
-    EXPECT_EQ(readStyleRecords(fileBytes("h\nA\nB")).size(), 2u);
-    EXPECT_TRUE(readStyleRecords(fileBytes("only a header\n")).empty());
+    EXPECT_EQ(formats::readStyleRecords(fileBytes("h\nA\nB")).size(), 2u);
+    EXPECT_TRUE(formats::readStyleRecords(fileBytes("only a header\n")).empty());
 }
 
 TEST(StyleFileReader, LineStylesGiveWidthPenAndColour) {
-    StyleTables t;
+    formats::StyleTables t;
     t.setLineStyles(
         fileBytes("h\n\"L1\", 2, 0, \"BLACK\"\n\"L2\", 5, 1, \"#ff0000\"\n\"L3\", 0, 3, \"\"\n"
                   "\"L4\", x, 0, \"\"\n\"L5\", 3, 9, \"\"\nEND\n"),
         "LINE_PRN.DEF");
     ASSERT_EQ(t.lineCount(), 5);
-    EXPECT_DOUBLE_EQ(t.line(1).widthMm, 0.2);
-    EXPECT_EQ(t.line(1).penStyle, 0);
-    EXPECT_EQ(t.line(1).color, "BLACK");
-    EXPECT_DOUBLE_EQ(t.line(2).widthMm, 0.5);
-    EXPECT_EQ(t.line(2).penStyle, 1);
-    EXPECT_DOUBLE_EQ(t.line(3).widthMm, 0.0);  // the thinnest line the device draws
-    EXPECT_EQ(t.line(3).penStyle, 3);
+    EXPECT_DOUBLE_EQ(t.line(1).widthMm(), 0.2);
+    EXPECT_EQ(t.line(1).PenStyle, 0);
+    EXPECT_EQ(t.line(1).Colour, "BLACK");
+    EXPECT_DOUBLE_EQ(t.line(2).widthMm(), 0.5);
+    EXPECT_EQ(t.line(2).PenStyle, 1);
+    EXPECT_DOUBLE_EQ(t.line(3).widthMm(), 0.0);  // the thinnest line the device draws
+    EXPECT_EQ(t.line(3).PenStyle, 3);
     // Faulty rows keep their place with the built-in style and are reported.
-    EXPECT_EQ(t.line(4).penStyle, LineStyle{}.penStyle);
-    EXPECT_EQ(t.line(5).penStyle, LineStyle{}.penStyle);
+    EXPECT_EQ(t.line(4).PenStyle, formats::LineStyle{}.PenStyle);
+    EXPECT_EQ(t.line(5).PenStyle, formats::LineStyle{}.PenStyle);
     EXPECT_EQ(t.problems().size(), 2u);
     // A row the table does not have falls back to the built-in style.
     EXPECT_FALSE(t.hasLine(6));
-    EXPECT_DOUBLE_EQ(t.line(6).widthMm, LineStyle{}.widthMm);
-    EXPECT_DOUBLE_EQ(t.line(0).widthMm, LineStyle{}.widthMm);
+    EXPECT_DOUBLE_EQ(t.line(6).widthMm(), formats::LineStyle{}.widthMm());
+    EXPECT_DOUBLE_EQ(t.line(0).widthMm(), formats::LineStyle{}.widthMm());
 }
 
 TEST(StyleFileReader, TextStylesGiveHeightInMillimetresAndWeight) {
-    StyleTables t;
+    formats::StyleTables t;
     t.setTextStyles(fileBytes("h\n\"S1\", 128, \"ＭＳ ゴシック\", 210, 700, 0, 0, \"BLACK\"\n"
                               "\"S2\", 128, \"ＭＳ ゴシック\", 144, 400, 1, 1, \"\"\n"
                               "\"S3\", 128, \"x\", -5, 400, 0, 0, \"\"\nEND\n"),
                     "STR_PRN.DEF");
     ASSERT_EQ(t.textCount(), 3);
-    EXPECT_NEAR(t.text(1).heightMm, 210.0 / 1440.0 * 25.4, 1e-12);
-    EXPECT_TRUE(t.text(1).bold);
-    EXPECT_FALSE(t.text(1).italic);
-    EXPECT_FALSE(t.text(1).underline);
-    EXPECT_NEAR(t.text(2).heightMm, 2.54, 1e-12);
-    EXPECT_FALSE(t.text(2).bold);
-    EXPECT_TRUE(t.text(2).italic);
-    EXPECT_TRUE(t.text(2).underline);
-    EXPECT_DOUBLE_EQ(t.text(3).heightMm, TextStyle{}.heightMm);
+    EXPECT_NEAR(t.text(1).heightMm(), 210.0 / 1440.0 * 25.4, 1e-12);
+    EXPECT_TRUE(t.text(1).bold());
+    EXPECT_FALSE(t.text(1).italic());
+    EXPECT_FALSE(t.text(1).underline());
+    EXPECT_NEAR(t.text(2).heightMm(), 2.54, 1e-12);
+    EXPECT_FALSE(t.text(2).bold());
+    EXPECT_TRUE(t.text(2).italic());
+    EXPECT_TRUE(t.text(2).underline());
+    EXPECT_DOUBLE_EQ(t.text(3).heightMm(), formats::TextStyle{}.heightMm());
     EXPECT_EQ(t.problems().size(), 1u);
 }
 
 TEST(StyleFileReader, MissingFilesLeaveTheBuiltInStylesAndSaySo) {
     nuvra::test::TempDir dir;
-    StyleTables t;
+    formats::StyleTables t;
     t.load(dir.path());
     EXPECT_EQ(t.lineCount(), 0);
     EXPECT_EQ(t.textCount(), 0);
@@ -91,7 +92,7 @@ TEST(StyleFileReader, MissingFilesLeaveTheBuiltInStylesAndSaySo) {
 
 TEST(StyleFileReader, ReadsTheInstalledFiles) {
     // The installed files are kept as UTF-8 in data/; their records are ASCII.
-    StyleTables installed;
+    formats::StyleTables installed;
     installed.setLineStyles(
         fileBytes(nuvra::test::readFile(nuvra::test::sourcePath("data/LINE_PRN.DEF"))),
         "LINE_PRN.DEF");
@@ -101,13 +102,13 @@ TEST(StyleFileReader, ReadsTheInstalledFiles) {
     EXPECT_TRUE(installed.problems().empty());
     EXPECT_GE(installed.lineCount(), 4);
     EXPECT_EQ(installed.textCount(), 2);
-    EXPECT_GT(installed.text(2).heightMm, 2.0);
+    EXPECT_GT(installed.text(2).heightMm(), 2.0);
 }
 
 TEST(StyleFileReader, ReadsTheSampleFiles) {
     nuvra::test::TempDir dir;
     test::writeSampleFiles(dir.path());
-    StyleTables t;
+    formats::StyleTables t;
     t.load(dir.path());
     EXPECT_TRUE(t.problems().empty());
     EXPECT_EQ(t.lineCount(), 5);
