@@ -64,10 +64,10 @@ PrintLine classifyPrintLine(std::string_view bytes, long lineNumber) {
     std::string_view rest = trimRightBlanks(bytes.substr(blanks));
     if (rest.empty()) return line;
     line.column = static_cast<int>(blanks);
-    if (startsWith(rest, "?R1") || startsWith(rest, "?R2")) {
-        line.kind = rest[2] == '1' ? LineKind::Heading1 : LineKind::Heading2;
-        line.text = std::string(rest.substr(3));
-    } else if (startsWith(rest, "?FG;")) {
+    if (startsWith(rest, kChapterMark) || startsWith(rest, kSectionMark)) {
+        line.kind = startsWith(rest, kChapterMark) ? LineKind::Heading1 : LineKind::Heading2;
+        line.text = std::string(rest.substr(kChapterMark.size()));
+    } else if (startsWith(rest, kFigureMark)) {
         classifyFigure(rest, line);
         return line;
     } else {
@@ -161,7 +161,7 @@ PrintFileReader::Event PrintFileReader::next(PrintLine& line) {
             if (bytes.empty() && pos_ == eventOffset_) return Event::End;
             break;
         }
-        if (c == '\f') {
+        if (c == kPageBreak) {
             if (bytes.empty()) return Event::PageBreak;
             pendingBreak_ = true;
             break;

@@ -19,6 +19,15 @@
 
 namespace nuvra::formats {
 
+// The marks of the format, as the writer puts them and the reader looks for them.
+inline constexpr std::string_view kChapterMark = "?R1";
+inline constexpr std::string_view kSectionMark = "?R2";
+inline constexpr std::string_view kFigureMark = "?FG;";
+/// What the writer puts between the figure mark and the path (fields not used).
+inline constexpr std::string_view kFigureFields = "000;000;";
+inline constexpr char kPageBreak = '\f';
+inline constexpr std::string_view kPrintLineEnd = "\r\n";
+
 enum class LineKind { Blank, Body, Heading1, Heading2, Figure };
 
 struct PrintLine {

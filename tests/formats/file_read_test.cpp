@@ -9,7 +9,7 @@
 #include "formats/file_read.h"
 #include "test_util.h"
 
-namespace nuvra::render {
+namespace nuvra::formats {
 namespace {
 
 struct Case {
@@ -44,4 +44,4 @@ TEST(ReadLimitedFile, EndsAndStaysWithinItsLimitWhateverThePathNames) {
 }
 
 }  // namespace
-}  // namespace nuvra::render
+}  // namespace nuvra::formats

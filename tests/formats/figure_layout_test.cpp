@@ -6,13 +6,13 @@
 #include <cmath>
 #include <optional>
 
-#include "sample_files.h"
+#include "render/sample_files.h"
 #include "test_util.h"
 
-namespace nuvra::render {
+namespace nuvra::formats {
 namespace {
 
-using test::fileBytes;
+using render::test::fileBytes;
 
 TEST(FigureLayoutReader, ReadsAreaAndFigures) {
     formats::FigureLayout l;
@@ -64,7 +64,7 @@ TEST(FigureLayoutReader, ResolvesPathsWrittenWithBackslashes) {
 
 TEST(FigureLayoutReader, ReadsTheSampleLayouts) {
     nuvra::test::TempDir dir;
-    test::writeSampleFiles(dir.path());
+    render::test::writeSampleFiles(dir.path());
     formats::FigureLayout l;
     std::string error;
     ASSERT_TRUE(formats::readFigureLayout(dir.file("pressure.lay"), l, error)) << error;
@@ -75,9 +75,9 @@ TEST(FigureLayoutReader, ReadsTheSampleLayouts) {
 }
 
 }  // namespace
-}  // namespace nuvra::render
+}  // namespace nuvra::formats
 
-namespace nuvra::render {
+namespace nuvra::formats {
 namespace {
 
 formats::FigureLayout area(double w, double h,
@@ -166,4 +166,4 @@ TEST(FigureAreaFit, AFigureRunningPastItsAreaIsShrunkIntoIt) {
 }
 
 }  // namespace
-}  // namespace nuvra::render
+}  // namespace nuvra::formats

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "formats/cp932_chars.h"
-#include "sample_files.h"
+#include "render/sample_files.h"
 #include "test_util.h"
 
-namespace nuvra::render {
+namespace nuvra::formats {
 namespace {
 
-using test::fileBytes;
+using render::test::fileBytes;
 
 const std::string kHeader = "nuvra\n形状図\n100.00, 80.00, -20.00,      5.00, 80.00, 85.00\n";
 
@@ -106,7 +106,7 @@ TEST(FigureFileReader, MalformedFilesSayWhereAndWhat) {
 
 TEST(FigureFileReader, ReadsTheSampleAndNamesAMissingFile) {
     nuvra::test::TempDir dir;
-    test::writeSampleFiles(dir.path());
+    render::test::writeSampleFiles(dir.path());
     formats::FigureFile f;
     std::string error;
     ASSERT_TRUE(formats::readFigureFile(dir.file("shape.fig"), f, error)) << error;
@@ -120,4 +120,4 @@ TEST(FigureFileReader, ReadsTheSampleAndNamesAMissingFile) {
 }
 
 }  // namespace
-}  // namespace nuvra::render
+}  // namespace nuvra::formats

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "sample_files.h"
+#include "render/sample_files.h"
 #include "test_util.h"
 
-namespace nuvra::render {
+namespace nuvra::formats {
 namespace {
 
-using test::fileBytes;
+using render::test::fileBytes;
 
 struct LineCase {
     const char* name;
@@ -170,4 +170,4 @@ TEST(PrintFileReader, SaysWhyAFileCannotBeOpened) {
 }
 
 }  // namespace
-}  // namespace nuvra::render
+}  // namespace nuvra::formats

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "sample_files.h"
+#include "render/sample_files.h"
 #include "test_util.h"
 
-namespace nuvra::render {
+namespace nuvra::formats {
 namespace {
 
-using test::fileBytes;
+using render::test::fileBytes;
 using Fields = std::vector<std::string>;
 
 TEST(StyleFileReader, SplitsRecordsAtCommasOutsideQuotes) {
@@ -107,7 +107,7 @@ TEST(StyleFileReader, ReadsTheInstalledFiles) {
 
 TEST(StyleFileReader, ReadsTheSampleFiles) {
     nuvra::test::TempDir dir;
-    test::writeSampleFiles(dir.path());
+    render::test::writeSampleFiles(dir.path());
     formats::StyleTables t;
     t.load(dir.path());
     EXPECT_TRUE(t.problems().empty());
@@ -116,4 +116,4 @@ TEST(StyleFileReader, ReadsTheSampleFiles) {
 }
 
 }  // namespace
-}  // namespace nuvra::render
+}  // namespace nuvra::formats

@@ -4,7 +4,7 @@
 
 #include "common/cp932.h"
 
-namespace nuvra::render {
+namespace nuvra::formats {
 namespace {
 
 struct CharCase {
@@ -67,4 +67,4 @@ TEST(RenderCp932Chars, DecodesMixedTextAndFlagsDamage) {
 }
 
 }  // namespace
-}  // namespace nuvra::render
+}  // namespace nuvra::formats
