@@ -127,7 +127,7 @@ int cmdFigure(const std::vector<std::string>& args) {
         printError("作業用フォルダーを作成できません（" + SystemReason(errno) + "）。");
         return kExitFailed;
     }
-    report::FigureModel model(programFolder(), scratch->path());
+    figures::FigureModel model(programFolder(), scratch->path());
     model.StartGeneration();
     const std::string layout = build(r, figures::FigureInputs{model, d, store});
     if (layout.empty()) {

@@ -9,13 +9,13 @@
 #include "figures/figure_text.h"
 #include "figures/figures.h"
 #include "figures/section_drawing.h"
-#include "report/report_error.h"
+#include "formats/format_error.h"
 
 namespace nuvra::figures {
 namespace {
 
-using report::FigPoint;
-using report::FigureModel;
+using figures::FigPoint;
+using figures::FigureModel;
 
 using Polygon = std::vector<FigPoint>;
 
@@ -35,7 +35,7 @@ class BlockLabels {
             }
             double cx = 0, cy = 0;
             calc::PolygonCentroid(X, Y, cx, cy);
-            m_.AddText(label, 2, report::kTextHorizontal, cx - w / 2, cy - w / 2);
+            m_.AddText(label, 2, figures::kTextHorizontal, cx - w / 2, cy - w / 2);
         }
     }
 
@@ -129,7 +129,7 @@ std::string MakeBlockFigure(const FigureInputs& in, int caseNo, double pageWidth
     const CInpJyoken& j = in.design.objInpJyoken;
     return in.model.BuildFigure([&](FigureModel& m) {
         if (caseNo < 1 || caseNo > 3)
-            throw report::ReportError("design case " + std::to_string(caseNo) + " is not 1-3");
+            throw formats::FormatError("design case " + std::to_string(caseNo) + " is not 1-3");
         const double W = OverallWidth(j);
         const double E = 0.75 * W;
         const double V = j.T3 + j.H;

@@ -3,23 +3,21 @@
 #include "common/cp932.h"
 #include "common/error_codes.h"
 #include "common/file_util.h"
-#include "report/report_error.h"
+#include "formats/format_error.h"
 
 namespace nuvra::figures {
 namespace {
 
-using report::ReportError;
-
 std::string readBytes(const std::string& path) {
     std::string bytes;
     if (std::int32_t rc = readWholeFile(path, bytes); rc != 0)
-        throw ReportError("cannot read " + path + ": " + fileErrorText(rc));
+        throw formats::FormatError("cannot read " + path + ": " + fileErrorText(rc));
     return bytes;
 }
 
 void writeBytes(const std::string& path, const std::string& bytes) {
     if (std::int32_t rc = writeFileAtomically(path, bytes); rc != 0)
-        throw ReportError("cannot write " + path + ": " + fileErrorText(rc));
+        throw formats::FormatError("cannot write " + path + ": " + fileErrorText(rc));
 }
 
 }  // namespace
@@ -32,7 +30,8 @@ std::vector<std::string> ExportFigureFiles(const std::string& layoutPath,
     std::vector<std::string> lines;
     for (std::size_t pos = 0; pos < layout.size();) {
         std::size_t eol = layout.find("\r\n", pos);
-        if (eol == std::string::npos) throw ReportError(layoutPath + ": a line without CR LF");
+        if (eol == std::string::npos)
+            throw formats::FormatError(layoutPath + ": a line without CR LF");
         lines.push_back(layout.substr(pos, eol - pos));
         pos = eol + 2;
     }
@@ -43,17 +42,18 @@ std::vector<std::string> ExportFigureFiles(const std::string& layoutPath,
         out += lines[i] + "\r\n";
     int n = 0;
     for (; i < lines.size() && lines[i] != "END"; i += 2) {
-        if (i + 1 >= lines.size()) throw ReportError(layoutPath + ": a figure without offsets");
+        if (i + 1 >= lines.size())
+            throw formats::FormatError(layoutPath + ": a figure without offsets");
         std::optional<std::string> source = fromCp932(lines[i]);
-        if (!source) throw ReportError(layoutPath + ": a figure path that is not CP932");
+        if (!source) throw formats::FormatError(layoutPath + ": a figure path that is not CP932");
         const std::string target = folder + "/figure-" + std::to_string(++n) + ".txt";
         std::optional<std::string> targetBytes = toCp932(target);
-        if (!targetBytes) throw ReportError(target + " cannot be written in CP932");
+        if (!targetBytes) throw formats::FormatError(target + " cannot be written in CP932");
         writeBytes(target, readBytes(*source));
         written.push_back(target);
         out += *targetBytes + "\r\n" + lines[i + 1] + "\r\n";
     }
-    if (i >= lines.size() || i < 2) throw ReportError(layoutPath + ": no END line");
+    if (i >= lines.size() || i < 2) throw formats::FormatError(layoutPath + ": no END line");
     out += "END\r\n";
     writeBytes(written.front(), out);
     return written;

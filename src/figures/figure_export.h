@@ -9,7 +9,7 @@ namespace nuvra::figures {
 
 /// Writes folder/layout.txt and folder/figure-1.txt, figure-2.txt ... (in the order of
 /// the layout): the figure files byte for byte, the layout with only its figure paths
-/// replaced. Returns the paths written, layout first. Throws ReportError.
+/// replaced. Returns the paths written, layout first. Throws formats::FormatError.
 std::vector<std::string> ExportFigureFiles(const std::string& layoutPath,
                                            const std::string& folder);
 

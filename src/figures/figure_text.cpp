@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/number_format.h"
-#include "report/report_error.h"
+#include "formats/format_error.h"
 
 namespace nuvra::figures {
 
@@ -13,13 +13,13 @@ std::string MillimetreText(double metres) {
 
 double DrawingScale(double scale) {
     if (!(scale > 0) || !std::isfinite(scale))
-        throw report::ReportError("the figure has no positive scale on its page area");
+        throw formats::FormatError("the figure has no positive scale on its page area");
     return scale;
 }
 
 std::string CircledNumber(int k) {
     if (k < 1 || k > kMaxLabels)
-        throw report::ReportError("label " + std::to_string(k) + " is beyond ⑳");
+        throw formats::FormatError("label " + std::to_string(k) + " is beyond ⑳");
     // U+2460 (①) + k − 1, as UTF-8: E2 91 A0 ... E2 91 B3.
     const unsigned code = 0x2460u + static_cast<unsigned>(k - 1);
     std::string s;

@@ -9,13 +9,13 @@
 
 #include "calc/loads/result_store.h"
 #include "design/records.h"
-#include "report/figure_model.h"
+#include "figures/figure_model.h"
 
 namespace nuvra::figures {
 
 /// What every builder reads: the figure model to draw into, the design, the results.
 struct FigureInputs {
-    report::FigureModel& model;
+    figures::FigureModel& model;
     const DesignData& design;
     const calc::ResultStore& results;
 };

@@ -7,11 +7,11 @@
 #include "calc/common/geometry.h"
 #include "common/number_format.h"
 #include "figures/figure_text.h"
-#include "report/report_error.h"
+#include "formats/format_error.h"
 
 namespace nuvra::figures {
 
-using report::FigureModel;
+using figures::FigureModel;
 
 namespace {
 
@@ -23,10 +23,10 @@ constexpr const char* kFirstLine = "土圧の計算";
 }  // namespace
 
 PressureTable MakePressureTable(const calc::colPressureLoad& Qdo, double ELGL, double ELDL) {
-    if (Qdo.Count() == 0) throw report::ReportError("a pressure diagram without segments");
+    if (Qdo.Count() == 0) throw formats::FormatError("a pressure diagram without segments");
     if (Qdo.Count() > kMaxPressureSegments)
-        throw report::ReportError("more than " + std::to_string(kMaxPressureSegments) +
-                                  " pressure segments");
+        throw formats::FormatError("more than " + std::to_string(kMaxPressureSegments) +
+                                   " pressure segments");
     PressureTable t;
     for (const calc::clsPressureLoad& s : Qdo)
         t.segments.push_back(s);
@@ -36,7 +36,7 @@ PressureTable MakePressureTable(const calc::colPressureLoad& Qdo, double ELGL, d
 }
 
 double PressureMax(const PressureTable& t) {
-    if (t.segments.empty()) throw report::ReportError("a pressure diagram without segments");
+    if (t.segments.empty()) throw formats::FormatError("a pressure diagram without segments");
     double pmax = t.segments.front().EU;
     for (const calc::clsPressureLoad& s : t.segments)
         pmax = std::max({pmax, s.PU, s.PL});
@@ -68,7 +68,7 @@ Centroid PressurePartCentroid(int shape, double EU, double EL, double PU, double
             Y = {EL, EU, EU, EL};
             break;
         default:
-            throw report::ReportError("pressure part shape " + std::to_string(shape));
+            throw formats::FormatError("pressure part shape " + std::to_string(shape));
     }
     Centroid c;
     calc::PolygonCentroid(X, Y, c.x, c.y);
@@ -79,16 +79,16 @@ void WritePressureDiagram(FigureModel& m, const PressureTable& t, double hs, dou
                           bool mirrored) {
     m.ClearElements();
     const std::vector<calc::clsPressureLoad>& seg = t.segments;
-    if (seg.empty()) throw report::ReportError("a pressure diagram without segments");
+    if (seg.empty()) throw formats::FormatError("a pressure diagram without segments");
     const double h = m.TextHeight(kTextStyle);
     const double gap = m.State.DimTextGap;
     const double pmax = PressureMax(t);
     // The elevation column: 10 mm beyond the largest pressure, 20 mm long.
     const double xr = mirrored ? -hs * pmax - 10 : hs * pmax + 10;
     const double xe = mirrored ? xr - 20 : xr + 20;
-    const int towardAxis = mirrored ? report::kArrowRight : report::kArrowLeft;
+    const int towardAxis = mirrored ? figures::kArrowRight : figures::kArrowLeft;
     auto text = [&](const std::string& s, double x, double y) {
-        m.AddText(s, kTextStyle, report::kTextHorizontal, x, y);
+        m.AddText(s, kTextStyle, figures::kTextHorizontal, x, y);
     };
     auto width = [&](const std::string& s) { return m.TextWidth(kTextStyle, s); };
 
@@ -197,7 +197,7 @@ void WriteElevationPanel(FigureModel& m, const PressureTable& t, double a, doubl
     m.AddLine(p10, p11, 1);
     for (const auto& [value, y] : {std::pair{t.ELGL, yG}, std::pair{t.ELDL, yD}}) {
         const std::string v = formatPicture(value, "+#0.00;-#0.00");
-        m.AddText(v, kTextStyle, report::kTextHorizontal, -off1 - m.TextWidth(kTextStyle, v), y);
+        m.AddText(v, kTextStyle, figures::kTextHorizontal, -off1 - m.TextWidth(kTextStyle, v), y);
     }
     m.AddGroundHatch(-a + off1, yD, 3);
     m.WriteSubFigure(kFirstLine, "標高");

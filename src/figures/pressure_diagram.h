@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "calc/loads/pressure.h"
-#include "report/figure_model.h"
+#include "figures/figure_model.h"
 
 namespace nuvra::figures {
 
@@ -26,7 +26,7 @@ struct PressureTable {
     double ELDL = 0;
 };
 
-/// Copies a distribution's segments; throws ReportError when there are none or more
+/// Copies a distribution's segments; throws formats::FormatError when there are none or more
 /// than 20.
 PressureTable MakePressureTable(const calc::colPressureLoad& Qdo, double ELGL, double ELDL);
 
@@ -56,12 +56,12 @@ Centroid PressurePartCentroid(int shape, double EU, double EL, double PU, double
 /// Clears the elements (the sub-figures stay), draws the diagram of t with the scales
 /// hs and vs, to the right of the axis or, mirrored, to its left (inner water, no
 /// ground hatch), and writes it as a further sub-figure "土圧分布図".
-void WritePressureDiagram(report::FigureModel& m, const PressureTable& t, double hs, double vs,
+void WritePressureDiagram(figures::FigureModel& m, const PressureTable& t, double hs, double vs,
                           bool mirrored);
 
 /// Clears the elements and draws the elevation panel of width a (mm) to the left of the
 /// axis: the ground and design levels with their elevations and a ground hatch; written
 /// as a further sub-figure "標高".
-void WriteElevationPanel(report::FigureModel& m, const PressureTable& t, double a, double vs);
+void WriteElevationPanel(figures::FigureModel& m, const PressureTable& t, double a, double vs);
 
 }  // namespace nuvra::figures

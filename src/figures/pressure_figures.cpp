@@ -4,25 +4,25 @@
 
 #include "figures/figures.h"
 #include "figures/pressure_diagram.h"
-#include "report/report_error.h"
+#include "formats/format_error.h"
 
 namespace nuvra::figures {
 namespace {
 
-using report::FigureModel;
+using figures::FigureModel;
 
 constexpr double kPanelWidth = 45.0;  // mm, the elevation panel of the earth pressure
 constexpr double kDiagramMargin = 25.0;
 
 template <class T>
 const T& slot(const std::unique_ptr<T>& p, const char* name) {
-    if (!p) throw report::ReportError(std::string(name) + " was not calculated");
+    if (!p) throw formats::FormatError(std::string(name) + " was not calculated");
     return *p;
 }
 
 void checkCase(int caseNo) {
     if (caseNo < 1 || caseNo > 3)
-        throw report::ReportError("design case " + std::to_string(caseNo) + " is not 1-3");
+        throw formats::FormatError("design case " + std::to_string(caseNo) + " is not 1-3");
 }
 
 void setLayoutConstants(FigureModel& m) {
@@ -38,11 +38,11 @@ void setLayoutConstants(FigureModel& m) {
 // axis on the panel's axis.
 std::string placeAndLayout(FigureModel& m, double pageWidth, double pageHeight) {
     m.ReadSubFigureExtents();
-    report::SubFigure& first = m.SubFig(1);
+    figures::SubFigure& first = m.SubFig(1);
     first.offsetX = -first.extents.minX;
     first.offsetY = pageHeight - first.extents.height - first.extents.minY;
     if (m.SubFigureCount() > 1) {
-        report::SubFigure& second = m.SubFig(2);
+        figures::SubFigure& second = m.SubFig(2);
         second.offsetX = first.offsetX + first.extents.minX + first.extents.width;
         second.offsetY = first.offsetY;
     }
@@ -90,7 +90,7 @@ std::string MakeWaterPressureFigure(const FigureInputs& in, int side, int caseNo
     return in.model.BuildFigure([&](FigureModel& m) {
         checkCase(caseNo);
         if (side != 0 && side != 1)
-            throw report::ReportError("water side " + std::to_string(side) + " is not 0 or 1");
+            throw formats::FormatError("water side " + std::to_string(side) + " is not 0 or 1");
         setLayoutConstants(m);
         const calc::CRwp& rwp = slot(in.results.TateRwpOut, "TateRwpOut");
         const calc::clsPressure& p = side == 0

@@ -6,7 +6,7 @@
 
 namespace nuvra::figures {
 
-using report::FigureModel;
+using figures::FigureModel;
 
 double OverallWidth(const CInpJyoken& j) {
     return 2 * (j.T2 + j.TB) + j.B;

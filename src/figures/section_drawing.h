@@ -8,7 +8,7 @@
 #include <array>
 
 #include "design/records.h"
-#include "report/figure_model.h"
+#include "figures/figure_model.h"
 
 namespace nuvra::figures {
 
@@ -20,17 +20,17 @@ double OverallWidth(const CInpJyoken& j);
 
 /// Adds P1-P14 (left lower corner round to the right lower corner) and the closed
 /// outline through them, 14 segments in line style 2, also where points coincide.
-SectionPoints AddSectionOutline(report::FigureModel& m, const CInpJyoken& j, double s);
+SectionPoints AddSectionOutline(figures::FigureModel& m, const CInpJyoken& j, double s);
 
 /// The twelve main dimensions in their fixed order (TB and T4 only where present):
 /// H inside the channel, T1 on both walls, the bottom row TB T2 B T2 TB, the overall
 /// width below it, T3 on the left and the haunch on the right.
-void AddMainDimensions(report::FigureModel& m, const SectionPoints& P, const CInpJyoken& j);
+void AddMainDimensions(figures::FigureModel& m, const SectionPoints& P, const CInpJyoken& j);
 
 /// The design groundwater level on both sides (only when HW > 0.001): the water line
 /// from the wall foot (water above the slab top) or the slab's edge out to ±E·s, the
 /// water-level symbol at its middle, and the HW dimension on the right.
-void AddGroundwaterLevel(report::FigureModel& m, const SectionPoints& P, const CInpJyoken& j,
+void AddGroundwaterLevel(figures::FigureModel& m, const SectionPoints& P, const CInpJyoken& j,
                          double E, double s);
 
 }  // namespace nuvra::figures

@@ -10,7 +10,7 @@
 namespace nuvra::figures {
 namespace {
 
-using report::FigureModel;
+using figures::FigureModel;
 
 constexpr double kLoadHeight = 5.0;  // mm between the ground and the load line
 constexpr double kLoadPitch = 2.0;   // mm between load arrows
@@ -18,7 +18,7 @@ constexpr double kLoadPitch = 2.0;   // mm between load arrows
 // Option 1: the ground at the wall top with a surcharge from x behind the wall outward.
 void addSurcharge(FigureModel& m, const SectionPoints& P, const CInpMorido& mo, double E,
                   double s) {
-    const report::FigPoint p11 = m.Point(P[11]), p4 = m.Point(P[4]);
+    const figures::FigPoint p11 = m.Point(P[11]), p4 = m.Point(P[4]);
     const int g1 = m.AddPoint(p11.x, p11.y);
     const int g2 = m.AddPoint(p11.x + mo.x * s, p11.y);
     const int g3 = m.AddPoint(E * s, p11.y);
@@ -39,7 +39,7 @@ void addSurcharge(FigureModel& m, const SectionPoints& P, const CInpMorido& mo, 
 // Option 2: a trapezoid embankment from X1 behind the wall, rising over X2 to Ho.
 void addEmbankment(FigureModel& m, const SectionPoints& P, const CInpMorido& mo, double E,
                    double s) {
-    const report::FigPoint p11 = m.Point(P[11]), p4 = m.Point(P[4]);
+    const figures::FigPoint p11 = m.Point(P[11]), p4 = m.Point(P[4]);
     const int r1 = m.AddPoint(p11.x, p11.y);
     const int r2 = m.AddPoint(p11.x + mo.X1 * s, p11.y);
     const int r3 = m.AddPoint(p11.x + (mo.X1 + mo.X2) * s, p11.y + mo.Ho * s);

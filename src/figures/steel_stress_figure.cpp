@@ -13,7 +13,7 @@
 namespace nuvra::figures {
 namespace {
 
-using report::FigureModel;
+using figures::FigureModel;
 
 constexpr int kTextStyle = 2;
 constexpr int kCurvePoints = 21;
@@ -64,15 +64,15 @@ std::string MakeSteelStressFigure(const FigureInputs& in, double pageWidth, doub
             const int t2 = m.AddPoint(hs * v, -kTickLength);
             m.AddLine(t1, t2, 1);
             const std::string s = formatPicture(v, "#####0");
-            text(s, report::kTextHorizontal, hs * v - width(s) / 2, -kTickLength - h - gap);
+            text(s, figures::kTextHorizontal, hs * v - width(s) / 2, -kTickLength - h - gap);
         }
         const std::string caption = "応力度σs(N/mm2)";
-        text(caption, report::kTextHorizontal, (hs * sa.n * sa.step - width(caption)) / 2, -20);
+        text(caption, figures::kTextHorizontal, (hs * sa.n * sa.step - width(caption)) / 2, -20);
         for (const auto& [name, stress] :
              {std::pair<std::string, double>{"1/2･σsa", Ssa / 2}, {"σsa", Ssa}}) {
             const std::string value = formatPicture(stress, "\\(###0.0\\)");
-            text(name, report::kTextHorizontal, hs * stress - width(name) / 2, -10);
-            text(value, report::kTextHorizontal, hs * stress - width(value) / 2, -10 - h - gap);
+            text(name, figures::kTextHorizontal, hs * stress - width(name) / 2, -10);
+            text(value, figures::kTextHorizontal, hs * stress - width(value) / 2, -10 - h - gap);
         }
 
         for (int i = 0; i <= ha.n; ++i) {
@@ -81,10 +81,10 @@ std::string MakeSteelStressFigure(const FigureInputs& in, double pageWidth, doub
             const int t2 = m.AddPoint(-kTickLength, hv * z);
             m.AddLine(t1, t2, 1);
             const std::string s = formatPicture(z, "####0");
-            text(s, report::kTextHorizontal, -kTickLength - width(s) - gap, hv * z - h / 2);
+            text(s, figures::kTextHorizontal, -kTickLength - width(s) - gap, hv * z - h / 2);
         }
         const std::string heightCaption = "高さＨ(mm)";
-        text(heightCaption, report::kTextUpward, -20 + h,
+        text(heightCaption, figures::kTextUpward, -20 + h,
              (hv * ha.n * ha.step - width(heightCaption)) / 2);
 
         int previous = 0;

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "report/style_tables.h"
+#include "formats/figure_walker.h"
+#include "formats/style_files.h"
 
 namespace nuvra::figures {
 
@@ -14,10 +15,11 @@ namespace nuvra::figures {
 /// (tenths of a mm, 0 the thinnest line) and dash patterns, filled arrow heads 2 mm
 /// long, circles, arcs, and texts in their direction sized to their text width. The
 /// picture covers the page area (framed in light grey) and whatever of the figures
-/// lies outside it. Throws ReportError when a file cannot be read or refers to a
-/// point, line style or text style that does not exist.
-std::string LayoutToSvg(const std::string& layoutPath, const std::vector<report::LineStyle>& lines,
-                        const std::vector<report::TextStyle>& texts);
+/// lies outside it. Throws formats::FormatError when a file cannot be read or refers to
+/// a point, line style or text style that does not exist. `tap` (when given) receives
+/// every element drawn, as the SVG does.
+std::string LayoutToSvg(const std::string& layoutPath, const formats::StyleTables& styles,
+                        formats::FigureSink* tap = nullptr);
 
 /// The same with the style tables read from LINE_PRN.DEF and STR_PRN.DEF in appFolder.
 std::string LayoutToSvg(const std::string& layoutPath, const std::string& appFolder);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "render/cp932_chars.h"
+#include "formats/cp932_chars.h"
 
 namespace nuvra::render {
 namespace {
@@ -79,7 +79,7 @@ int drawRuledText(QPainter& p, ReportFont& font, const TextRun& run, const RowCe
     std::vector<Piece> pieces;
     int col = 0;
     for (std::size_t i = 0; i < run.bytes.size();) {
-        Cp932Char c = cp932CharAt(run.bytes, i);
+        formats::Cp932Char c = formats::cp932CharAt(run.bytes, i);
         bool box = boxArms(c.code).has_value();
         if (pieces.empty() || pieces.back().box != box) pieces.push_back({i, i, col, box});
         i += c.bytes;
@@ -104,7 +104,7 @@ int drawRuledText(QPainter& p, ReportFont& font, const TextRun& run, const RowCe
         if (run.condense != 1.0) p.scale(run.condense, 1.0);
         int at = 0;
         for (std::size_t i = 0; i < part.bytes.size();) {
-            Cp932Char c = cp932CharAt(part.bytes, i);
+            formats::Cp932Char c = formats::cp932CharAt(part.bytes, i);
             i += c.bytes;
             if (auto arms = boxArms(c.code))
                 drawArms(p, *arms, at * half, c.columns() * half, cell, run.em, color);

@@ -8,9 +8,6 @@
 #include <cmath>
 #include <optional>
 
-#include "figures/label_placement.h"
-#include "render/figure_file.h"
-#include "render/figure_layout.h"
 #include "render/report_font.h"
 
 namespace nuvra::render {
@@ -20,7 +17,6 @@ constexpr double kArrowLengthMm = 2.0;
 constexpr double kArrowHalfWidthMm = 0.55;
 constexpr double kNoteFrameMm = 0.3;
 constexpr double kNoteTextMm = 3.0;
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kLeaderWidthMm = 0.1;
 constexpr double kCaptionEmMm = 3.0;
 
@@ -46,16 +42,17 @@ std::vector<double> dashesMm(int penStyle) {
     }
 }
 
-QPen penFor(const LineStyle& s, double unitsPerMm) {
-    QPen pen(colorOf(s.color, Qt::black));
+QPen penFor(const formats::LineStyle& s, double unitsPerMm) {
+    QPen pen(colorOf(s.Colour, Qt::black));
     // Width 0 is the device's thinnest line: a cosmetic pen, whose dashes Qt counts in
     // device units; otherwise it counts them in pen widths.
-    pen.setWidthF(s.widthMm * unitsPerMm);
-    pen.setCosmetic(s.widthMm <= 0);
-    double dashUnit = s.widthMm > 0 ? s.widthMm : 1.0 / unitsPerMm;
+    const double widthMm = s.widthMm();
+    pen.setWidthF(widthMm * unitsPerMm);
+    pen.setCosmetic(widthMm <= 0);
+    double dashUnit = widthMm > 0 ? widthMm : 1.0 / unitsPerMm;
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
-    auto dashes = dashesMm(s.penStyle);
+    auto dashes = dashesMm(s.PenStyle);
     if (!dashes.empty()) {
         QList<qreal> pattern;
         for (double d : dashes)
@@ -67,59 +64,132 @@ QPen penFor(const LineStyle& s, double unitsPerMm) {
     return pen;
 }
 
+// A figure's elements onto the page: area coordinates (mm, y upward) through the
+// layout's fit into its box, then to device units.
+class PainterSink : public formats::FigureSink {
+  public:
+    PainterSink(QPainter& p, ReportFont& font, const FigureBox& box, const formats::AreaFit& fit,
+                const DeviceMap& dev)
+        : p_(p),
+          font_(font),
+          box_(box),
+          fit_(fit),
+          dev_(dev),
+          s_(box.scale * fit.scale),
+          u_(dev.unitsPerMm) {}
+
+    void fill(const std::vector<formats::FigPoint>& polygon, const std::string& colour) override {
+        QPolygonF poly;
+        for (const formats::FigPoint& a : polygon)
+            poly << at(a);
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(colorOf(colour, QColor(200, 200, 200)));
+        p_.drawPolygon(poly);
+    }
+    void rect(formats::FigPoint a, formats::FigPoint b, const formats::LineStyle& ls,
+              bool filled) override {
+        p_.setPen(ls.invisible() ? QPen(Qt::NoPen) : penFor(ls, u_));
+        p_.setBrush(filled ? QBrush(QColor(220, 220, 220)) : QBrush(Qt::NoBrush));
+        p_.drawRect(QRectF(at(a), at(b)).normalized());
+        p_.setBrush(Qt::NoBrush);
+    }
+    void line(formats::FigPoint a, formats::FigPoint b, const formats::LineStyle& ls) override {
+        p_.setPen(penFor(ls, u_));
+        p_.drawLine(at(a), at(b));
+    }
+    void circle(formats::FigPoint c, double radius, const formats::LineStyle& ls) override {
+        p_.setPen(penFor(ls, u_));
+        p_.setBrush(Qt::NoBrush);
+        // A figure shrunk to its area draws its circles smaller alike.
+        double r = radius * s_ * u_;
+        p_.drawEllipse(at(c), r, r);
+    }
+    void arc(formats::FigPoint c, double radius, double startDeg, double span,
+             const formats::LineStyle& ls) override {
+        p_.setPen(penFor(ls, u_));
+        QPointF centre = at(c);
+        double r = radius * s_ * u_;
+        p_.drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
+                   static_cast<int>(std::lround(startDeg * 16)),
+                   static_cast<int>(std::lround(span * 16)));
+    }
+    void arrow(formats::FigPoint tip, double ux, double uy, const formats::LineStyle& ls) override {
+        QColor color = colorOf(ls.Colour, Qt::black);
+        double dx = ux, dy = -uy;  // device y grows downward
+        QPointF t = at(tip);
+        double len = kArrowLengthMm * u_, half = kArrowHalfWidthMm * u_;
+        QPointF base = t - QPointF(dx * len, dy * len);
+        QPointF side(-dy * half, dx * half);
+        p_.setPen(QPen(color, 0.05 * u_));
+        p_.setBrush(color);
+        p_.drawPolygon(QPolygonF({t, base + side, base - side}));
+        p_.setBrush(Qt::NoBrush);
+    }
+    void text(formats::FigPoint ref, const std::string& bytes, const formats::TextStyle& ts,
+              int direction) override {
+        double em = ts.heightMm() * s_ * u_;
+        p_.setPen(colorOf(ts.Colour, Qt::black));
+        // The reference point is the lower-left corner of the text's box; the baseline
+        // lies above it by the part of the em below the baseline.
+        double below = (1.0 - ReportFont::kEmTop) * em;
+        p_.save();
+        p_.translate(at(ref));
+        if (direction == 1) p_.rotate(-90.0);  // reads upward
+        if (ts.italic()) {
+            p_.translate(0, -below);
+            p_.shear(-0.2, 0);  // slant about the baseline
+            p_.translate(0, below);
+        }
+        int cols =
+            drawColumnText(p_, font_, TextRun{bytes, QPointF(0, -below), em, ts.bold(), 1.0});
+        if (ts.underline()) {
+            p_.setPen(QPen(colorOf(ts.Colour, Qt::black), std::max(0.05 * em, 0.1 * u_)));
+            p_.drawLine(QPointF(0, -below / 2), QPointF(cols * em / 2.0, -below / 2));
+        }
+        p_.restore();
+    }
+
+  private:
+    QPointF at(formats::FigPoint a) const {
+        double ax = a.x * fit_.scale + fit_.shiftX;
+        double ay = a.y * fit_.scale + fit_.shiftY;
+        return dev_.map(box_.x + ax * box_.scale, box_.y + box_.height - ay * box_.scale);
+    }
+
+    QPainter& p_;
+    ReportFont& font_;
+    const FigureBox& box_;
+    const formats::AreaFit& fit_;
+    const DeviceMap& dev_;
+    double s_, u_;
+};
+
 }  // namespace
 
-LayoutTextPlacement placeLayoutTexts(const LoadedFigure& loaded, const StyleTables& styles) {
+LayoutTextPlacement placeLayoutTexts(const LoadedFigure& loaded,
+                                     const formats::StyleTables& styles) {
+    std::vector<const formats::FigureFile*> drawable(loaded.layout.figures.size(), nullptr);
+    for (std::size_t i = 0; i < drawable.size(); ++i)
+        if (i < loaded.files.size() && i < loaded.errors.size() && loaded.errors[i].empty())
+            drawable[i] = &loaded.files[i];
+    formats::LayoutTexts texts =
+        formats::CollectLayoutTexts(loaded.layout, drawable, styles, /*strict=*/false);
     LayoutTextPlacement out;
-    const FigureLayout& layout = loaded.layout;
-    // One elevation written with one number of decimals across the layout.
-    std::vector<std::string> texts;
-    auto drawable = [&](std::size_t i) {
-        return i < loaded.files.size() && i < loaded.errors.size() && loaded.errors[i].empty();
-    };
-    out.first.assign(layout.figures.size(), 0);
-    for (std::size_t i = 0; i < layout.figures.size(); ++i) {
-        out.first[i] = texts.size();
-        if (!drawable(i)) continue;
-        for (const FigText& t : loaded.files[i].texts)
-            texts.push_back(t.bytes);
-    }
-    out.shown = figures::harmonizeElevations(texts);
-    std::vector<figures::LabelBox> boxes;
-    for (std::size_t i = 0; i < layout.figures.size(); ++i) {
-        if (!drawable(i)) continue;
-        std::size_t k = out.first[i];
-        for (const FigText& t : loaded.files[i].texts) {
-            const double h = styles.text(t.style).heightMm;
-            boxes.push_back({t.x + layout.figures[i].offsetX, t.y + layout.figures[i].offsetY,
-                             columnsOf(out.shown[k++]) * h / 2.0, h, t.direction});
-        }
-    }
-    // The visible segments, on the layout's area.
-    std::vector<figures::LabelLine> lines;
-    for (std::size_t i = 0; i < layout.figures.size(); ++i) {
-        if (!drawable(i)) continue;
-        const FigureFile& f = loaded.files[i];
-        const double ox = layout.figures[i].offsetX, oy = layout.figures[i].offsetY;
-        for (const FigSegment& g : f.segments) {
-            if (styles.line(g.style).penStyle == 5) continue;
-            const FigPoint& a = f.point(g.from);
-            const FigPoint& b = f.point(g.to);
-            lines.push_back({a.x + ox, a.y + oy, b.x + ox, b.y + oy});
-        }
-    }
-    out.moves = figures::placeLabels(boxes, lines);
+    out.moves = formats::placeLabels(texts.boxes, texts.lines);
+    out.shown = std::move(texts.shown);
+    out.first = std::move(texts.first);
     return out;
 }
 
-QString figureCaption(const FigureLayout& layout, const std::vector<FigureFile>& files) {
+QString figureCaption(const formats::FigureLayout& layout,
+                      const std::vector<formats::FigureFile>& files) {
     // Half-width katakana of a title ("ﾌﾞﾛｯｸ割図") read better at full width.
     QString title =
         QString::fromStdString(layout.title).normalized(QString::NormalizationForm_KC).trimmed();
     if (title.isEmpty()) return title;
     // Pressure diagrams draw kN/m² against the wall.
     bool pressure = title.endsWith(QStringLiteral("分布図"));
-    for (const FigureFile& f : files)
+    for (const formats::FigureFile& f : files)
         pressure = pressure || QString::fromStdString(f.title).endsWith(QStringLiteral("分布図"));
     if (pressure) title += QStringLiteral("（単位：kN/m²）");
     return title;
@@ -141,7 +211,7 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
     if (!loaded) {
         auto fresh = std::make_shared<LoadedFigure>();
         std::string error;
-        if (!readFigureLayout(figure.layoutPath, fresh->layout, error)) {
+        if (!formats::readFigureLayout(figure.layoutPath, fresh->layout, error)) {
             paintNote(p, dev, box.x, box.y, box.width, box.height, error);
             report(error);
             return;
@@ -149,26 +219,26 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
         for (const auto& sub : fresh->layout.figures) {
             fresh->files.emplace_back();
             fresh->errors.emplace_back();
-            readFigureFile(sub.path, fresh->files.back(), fresh->errors.back());
+            formats::readFigureFile(sub.path, fresh->files.back(), fresh->errors.back());
         }
         loaded = std::move(fresh);
     }
-    const FigureLayout& layout = loaded->layout;
+    const formats::FigureLayout& layout = loaded->layout;
     const double s = box.scale;
-    std::vector<std::optional<DrawingExtent>> drawings(layout.figures.size());
+    std::vector<std::optional<formats::DrawingExtent>> drawings(layout.figures.size());
     for (std::size_t i = 0; i < layout.figures.size() && i < loaded->files.size(); ++i) {
         if (!loaded->errors[i].empty()) continue;
-        const FigureFile& f = loaded->files[i];
-        drawings[i] = DrawingExtent{f.minX, f.minY, f.maxX, f.maxY};
+        const formats::FigureFile& f = loaded->files[i];
+        drawings[i] = formats::DrawingExtent{f.minX, f.minY, f.maxX, f.maxY};
     }
-    const AreaFit fit = fitIntoArea(layout, drawings);
+    const formats::AreaFit fit = formats::fitIntoArea(layout, drawings);
     // The texts of the layout kept apart, as the SVG export keeps them.
     const LayoutTextPlacement placed = placeLayoutTexts(*loaded, styles_);
-    const std::vector<figures::LabelMove>& moves = placed.moves;
+    const std::vector<formats::LabelMove>& moves = placed.moves;
     const std::vector<std::string>& shown = placed.shown;
     const std::vector<std::size_t>& firstText = placed.first;
     for (std::size_t i = 0; i < layout.figures.size(); ++i) {
-        const SubFigureRef& sub = layout.figures[i];
+        const formats::SubFigureRef& sub = layout.figures[i];
         const std::string& error = loaded->errors[i];
         if (!error.empty()) {
             // The note stands where the figure's origin falls, kept inside the area.
@@ -198,119 +268,35 @@ void FigurePainter::paint(QPainter& p, const PlacedFigure& figure, const DeviceM
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(Qt::black, kLeaderWidthMm * dev.unitsPerMm, Qt::SolidLine, Qt::FlatCap));
-    for (const figures::LabelMove& m : moves)
+    for (const formats::LabelMove& m : moves)
         if (m.leader) p.drawLine(onArea(m.fromX, m.fromY), onArea(m.toX, m.toY));
     p.restore();
 }
 
-void FigurePainter::paintFigure(QPainter& p, const FigureFile& f, const FigureBox& box, double offX,
-                                double offY, const AreaFit& fit, const DeviceMap& dev,
-                                const figures::LabelMove* moves, const std::string* shown) {
-    // A figure shrunk to its area draws its texts and circles smaller alike.
-    const double s = box.scale * fit.scale;
-    const double u = dev.unitsPerMm;
-    // Figure coordinates (mm, y up) -> area -> paper -> device.
-    auto at = [&](double x, double y) {
-        double ax = (x + offX) * fit.scale + fit.shiftX;
-        double ay = (y + offY) * fit.scale + fit.shiftY;
-        return dev.map(box.x + ax * box.scale, box.y + box.height - ay * box.scale);
-    };
-    auto pt = [&](int n) { return at(f.point(n).x, f.point(n).y); };
-
+void FigurePainter::paintFigure(QPainter& p, const formats::FigureFile& f, const FigureBox& box,
+                                double offX, double offY, const formats::AreaFit& fit,
+                                const DeviceMap& dev, const formats::LabelMove* moves,
+                                const std::string* shown) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     // Keep a figure that overdraws its area off the text around it.
     QPointF clipTop = dev.map(box.x - 1.0, box.y - 1.0);
     QPointF clipBottom = dev.map(box.x + box.width + 1.0, box.y + box.height + 1.0);
     p.setClipRect(QRectF(clipTop, clipBottom));
-
-    for (const auto& fl : f.fills) {
-        QPolygonF poly;
-        for (int n = fl.first; n <= fl.last; ++n)
-            poly << pt(n);
-        p.setPen(Qt::NoPen);
-        p.setBrush(colorOf(fl.color, QColor(200, 200, 200)));
-        p.drawPolygon(poly);
-    }
-    for (const auto& r : f.rects) {
-        const LineStyle& ls = styles_.line(r.style);
-        p.setPen(ls.penStyle == 5 ? QPen(Qt::NoPen) : penFor(ls, u));
-        p.setBrush(r.fill != 0 ? QBrush(QColor(220, 220, 220)) : QBrush(Qt::NoBrush));
-        p.drawRect(QRectF(pt(r.cornerA), pt(r.cornerB)).normalized());
-    }
-    p.setBrush(Qt::NoBrush);
-    for (const auto& g : f.segments) {
-        const LineStyle& ls = styles_.line(g.style);
-        if (ls.penStyle == 5) continue;
-        p.setPen(penFor(ls, u));
-        p.drawLine(pt(g.from), pt(g.to));
-    }
-    for (const auto& c : f.circles) {
-        const LineStyle& ls = styles_.line(c.style);
-        if (ls.penStyle == 5) continue;
-        p.setPen(penFor(ls, u));
-        double r = c.radius * s * u;
-        p.drawEllipse(pt(c.center), r, r);
-    }
-    for (const auto& a : f.arcs) {
-        const LineStyle& ls = styles_.line(a.style);
-        if (ls.penStyle == 5) continue;
-        p.setPen(penFor(ls, u));
-        QPointF c = at(a.cx, a.cy);
-        double r = a.radius * s * u;
-        double span = std::fmod(a.endDeg - a.startDeg, 360.0);
-        if (span <= 0) span += 360.0;
-        p.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r),
-                  static_cast<int>(std::lround(a.startDeg * 16)),
-                  static_cast<int>(std::lround(span * 16)));
-    }
-    for (const auto& a : f.arrows) {
-        const LineStyle& ls = styles_.line(a.style);
-        if (ls.penStyle == 5) continue;
-        QColor color = colorOf(ls.color, Qt::black);
-        // Direction codes go clockwise in eighths from up: 1 up, 3 right, 5 down, 7 left.
-        double angle = (90.0 - (a.direction - 1) * 45.0) * kPi / 180.0;
-        double dx = std::cos(angle), dy = -std::sin(angle);  // device y grows downward
-        QPointF tip = pt(a.point);
-        double len = kArrowLengthMm * u, half = kArrowHalfWidthMm * u;
-        QPointF base = tip - QPointF(dx * len, dy * len);
-        QPointF side(-dy * half, dx * half);
-        p.setPen(QPen(color, 0.05 * u));
-        p.setBrush(color);
-        p.drawPolygon(QPolygonF({tip, base + side, base - side}));
-        p.setBrush(Qt::NoBrush);
-    }
-    for (std::size_t i = 0; i < f.texts.size(); ++i) {
-        const FigText& t = f.texts[i];
-        const TextStyle& ts = styles_.text(t.style);
-        double em = ts.heightMm * s * u;
-        QPointF ref = at(t.x + moves[i].dx, t.y + moves[i].dy);
-        p.setPen(colorOf(ts.color, Qt::black));
-        // The reference point is the lower-left corner of the text's box; the baseline
-        // lies above it by the part of the em below the baseline.
-        double below = (1.0 - ReportFont::kEmTop) * em;
-        p.save();
-        p.translate(ref);
-        if (t.direction == 1) p.rotate(-90.0);  // reads upward
-        if (ts.italic) {
-            p.translate(0, -below);
-            p.shear(-0.2, 0);  // slant about the baseline
-            p.translate(0, below);
-        }
-        int cols =
-            drawColumnText(p, font_, TextRun{shown[i], QPointF(0, -below), em, ts.bold, 1.0});
-        if (ts.underline) {
-            p.setPen(QPen(colorOf(ts.color, Qt::black), std::max(0.05 * em, 0.1 * u)));
-            p.drawLine(QPointF(0, -below / 2), QPointF(cols * em / 2.0, -below / 2));
-        }
-        p.restore();
-    }
+    PainterSink sink(p, font_, box, fit, dev);
+    formats::FigureWalk walk;
+    walk.offsetX = offX;
+    walk.offsetY = offY;
+    walk.moves = moves;
+    walk.shown = shown;
+    walk.tap = tap_;
+    formats::drawFigure(f, styles_, sink, walk);
     p.restore();
 }
 
-void FigurePainter::paintCaption(QPainter& p, const FigureLayout& layout,
-                                 const std::vector<FigureFile>& files, const FigureBox& box,
-                                 const DeviceMap& dev) {
+void FigurePainter::paintCaption(QPainter& p, const formats::FigureLayout& layout,
+                                 const std::vector<formats::FigureFile>& files,
+                                 const FigureBox& box, const DeviceMap& dev) {
     QString text = figureCaption(layout, files);
     if (text.isEmpty()) return;
     p.save();

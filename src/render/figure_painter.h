@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "figures/label_placement.h"
-#include "render/figure_file.h"
-#include "render/figure_layout.h"
+#include "formats/figure_file.h"
+#include "formats/figure_layout.h"
+#include "formats/figure_walker.h"
+#include "formats/label_placement.h"
 #include "render/report_document.h"
 
 class QPainter;
@@ -17,7 +18,6 @@ class QPainter;
 namespace nuvra::render {
 
 class ReportFont;
-struct FigureFile;
 
 /// Device placement of a page: device units per millimetre and the paper's top-left.
 struct DeviceMap {
@@ -32,18 +32,24 @@ struct DeviceMap {
 /// its move away from the texts before it, and the index of each figure's first text.
 struct LayoutTextPlacement {
     std::vector<std::string> shown;
-    std::vector<figures::LabelMove> moves;
+    std::vector<formats::LabelMove> moves;
     std::vector<std::size_t> first;
 };
-LayoutTextPlacement placeLayoutTexts(const LoadedFigure& loaded, const StyleTables& styles);
+LayoutTextPlacement placeLayoutTexts(const LoadedFigure& loaded,
+                                     const formats::StyleTables& styles);
 
 /// The title printed under a figure: the layout's title, with the unit for a pressure
 /// diagram. Empty when the layout has no title.
-QString figureCaption(const FigureLayout& layout, const std::vector<FigureFile>& files);
+QString figureCaption(const formats::FigureLayout& layout,
+                      const std::vector<formats::FigureFile>& files);
 
 class FigurePainter {
   public:
-    FigurePainter(const StyleTables& styles, ReportFont& font) : styles_(styles), font_(font) {}
+    FigurePainter(const formats::StyleTables& styles, ReportFont& font)
+        : styles_(styles), font_(font) {}
+
+    /// Every element drawn from now on is also handed to `tap` (a recorder, in tests).
+    void setTap(formats::FigureSink* tap) { tap_ = tap; }
 
     /// Draws the figure; what cannot be drawn is said in a framed note in its place and
     /// added to `problems` when given.
@@ -55,14 +61,16 @@ class FigurePainter {
                    const std::string& message);
 
   private:
-    void paintCaption(QPainter& p, const FigureLayout& layout, const std::vector<FigureFile>& files,
-                      const FigureBox& box, const DeviceMap& dev);
-    void paintFigure(QPainter& p, const FigureFile& f, const FigureBox& box, double offX,
-                     double offY, const AreaFit& fit, const DeviceMap& dev,
-                     const figures::LabelMove* moves, const std::string* shown);
+    void paintCaption(QPainter& p, const formats::FigureLayout& layout,
+                      const std::vector<formats::FigureFile>& files, const FigureBox& box,
+                      const DeviceMap& dev);
+    void paintFigure(QPainter& p, const formats::FigureFile& f, const FigureBox& box, double offX,
+                     double offY, const formats::AreaFit& fit, const DeviceMap& dev,
+                     const formats::LabelMove* moves, const std::string* shown);
 
-    const StyleTables& styles_;
+    const formats::StyleTables& styles_;
     ReportFont& font_;
+    formats::FigureSink* tap_ = nullptr;
 };
 
 }  // namespace nuvra::render

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "formats/cp932_chars.h"
 #include "render/box_drawing.h"
-#include "render/cp932_chars.h"
 #include "render/report_font.h"
 #include "render/verdict_marks.h"
 
@@ -18,7 +18,7 @@ constexpr double kHeadingRuleMm = 0.25;
 
 bool hasRules(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        Cp932Char c = cp932CharAt(text, i);
+        formats::Cp932Char c = formats::cp932CharAt(text, i);
         if (boxArms(c.code)) return true;
         i += c.bytes;
     }
@@ -60,7 +60,7 @@ std::vector<double> linePitches(const std::vector<PlacedLine>& lines, const Page
     std::vector<double> pitch(lines.size(), 1.0);
     std::vector<bool> ruled(lines.size(), false);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const PrintLine& line = lines[i].line;
+        const formats::PrintLine& line = lines[i].line;
         const double natural = columnsOf(line.text) * g.columnWidthMm();
         const double room = g.textRightMm() - g.columnXMm(line.column);
         if (natural > room && natural > 0) pitch[i] = std::max(0.0, room) / natural;
@@ -103,9 +103,10 @@ void PagePainter::markFailedVerdicts(QPainter& p, const TextRun& run, const RowC
 void PagePainter::paintLine(QPainter& p, const PlacedLine& l, double pitch, const DeviceMap& dev,
                             std::vector<std::string>* problems) {
     const PageGeometry& g = doc_.geometry();
-    const PrintLine& line = l.line;
+    const formats::PrintLine& line = l.line;
     const double u = dev.unitsPerMm;
-    const bool heading = line.kind == LineKind::Heading1 || line.kind == LineKind::Heading2;
+    const bool heading =
+        line.kind == formats::LineKind::Heading1 || line.kind == formats::LineKind::Heading2;
     const int cols = columnsOf(line.text);
     const double x = g.columnXMm(line.column);
     const double naturalWidth = cols * g.columnWidthMm();
@@ -134,7 +135,7 @@ void PagePainter::paintLine(QPainter& p, const PlacedLine& l, double pitch, cons
     const TextRun run{line.text, dev.map(x, baseline), g.emMm * u, heading, condense};
     drawRuledText(p, font_, run, cell);
     markFailedVerdicts(p, run, cell);
-    if (line.kind == LineKind::Heading1 && cols > 0) {
+    if (line.kind == formats::LineKind::Heading1 && cols > 0) {
         // A chapter heading is underlined over its text.
         double y = top + g.emMm + 0.02;
         p.setPen(QPen(Qt::black, kHeadingRuleMm * u, Qt::SolidLine, Qt::FlatCap));

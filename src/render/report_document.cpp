@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/cp932_chars.h"
-#include "render/figure_file.h"
-#include "render/figure_layout.h"
+#include "formats/cp932_chars.h"
+#include "formats/figure_file.h"
+#include "formats/figure_layout.h"
 #include "render/page_flow.h"
 
 namespace nuvra::render {
@@ -35,7 +35,7 @@ std::string trimmed(std::string text) {
 }
 constexpr double kNoteWidthMm = 120.0;
 
-std::size_t elementsOf(const FigureFile& f) {
+std::size_t elementsOf(const formats::FigureFile& f) {
     return f.points.size() + f.rects.size() + f.segments.size() + f.circles.size() + f.arcs.size() +
            f.fills.size() + f.arrows.size() + f.texts.size();
 }
@@ -50,7 +50,7 @@ ReportDocument& ReportDocument::operator=(ReportDocument&&) noexcept = default;
 bool ReportDocument::open(const std::string& printFile, const RenderOptions& options,
                           std::string& error) {
     path_ = printFile;
-    folder_ = folderOf(printFile);
+    folder_ = formats::folderOf(printFile);
     starts_.clear();
     headings_.clear();
     title_.clear();
@@ -70,30 +70,30 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
             options.marginLeftMm ? *options.marginLeftMm : static_cast<int>(geometry_.marginLeftMm);
         geometry_ = PageGeometry::forMargins(top, left);
     }
-    styles_ = StyleTables{};
+    styles_ = formats::StyleTables{};
     styles_.load(appFolder);
     for (const auto& p : styles_.problems())
         warn(p);
 
-    auto owned = std::make_unique<PrintFileReader>();
-    PrintFileReader& reader = *owned;
+    auto owned = std::make_unique<formats::PrintFileReader>();
+    formats::PrintFileReader& reader = *owned;
     if (!reader.open(printFile, error)) return false;
     stamp_ = reader.stamp();
     PageFlow flow(PageGeometry::kRowsPerPage);
-    PrintLine line;
+    formats::PrintLine line;
     while (true) {
         auto ev = reader.next(line);
-        if (ev == PrintFileReader::Event::End) break;
-        if (ev == PrintFileReader::Event::Failed) {
+        if (ev == formats::PrintFileReader::Event::End) break;
+        if (ev == formats::PrintFileReader::Event::Failed) {
             error = "印刷ファイル " + printFile + " を表示できません: " + reader.error();
             starts_.clear();
             return false;
         }
-        if (ev == PrintFileReader::Event::PageBreak) {
+        if (ev == formats::PrintFileReader::Event::PageBreak) {
             flow.pageBreak();
             continue;
         }
-        if (line.kind == LineKind::Blank) {
+        if (line.kind == formats::LineKind::Blank) {
             flow.blankLine();
             continue;
         }
@@ -101,7 +101,7 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
         bool captioned = false;
         std::string problem = line.problem;
         std::string where = std::to_string(line.lineNumber) + " 行目: ";
-        if (line.kind == LineKind::Figure) {
+        if (line.kind == formats::LineKind::Figure) {
             PlacedFigure f = figureFor(line);
             rows = f.box.rows;
             captioned = f.box.captionMm > 0;
@@ -120,16 +120,17 @@ bool ReportDocument::open(const std::string& printFile, const RenderOptions& opt
     return true;
 }
 
-void ReportDocument::noteOutline(const PrintLine& line, const Placement& p) {
-    if ((line.kind == LineKind::Heading1 || line.kind == LineKind::Heading2) &&
+void ReportDocument::noteOutline(const formats::PrintLine& line, const Placement& p) {
+    if ((line.kind == formats::LineKind::Heading1 || line.kind == formats::LineKind::Heading2) &&
         headings_.size() < kMaxHeadings) {
-        std::string text = trimmed(cp932ToUtf8(line.text));
+        std::string text = trimmed(formats::cp932ToUtf8(line.text));
         if (!text.empty())
             headings_.push_back(
-                {line.kind == LineKind::Heading1 ? 1 : 2, std::move(text), p.page, p.row});
+                {line.kind == formats::LineKind::Heading1 ? 1 : 2, std::move(text), p.page, p.row});
     }
-    if (title_.empty() && line.kind == LineKind::Body && line.lineNumber <= kTitleSearchLines) {
-        std::string text = trimmed(cp932ToUtf8(line.text));
+    if (title_.empty() && line.kind == formats::LineKind::Body &&
+        line.lineNumber <= kTitleSearchLines) {
+        std::string text = trimmed(formats::cp932ToUtf8(line.text));
         const std::string label = kTitleLabel;
         if (text.compare(0, label.size(), label) == 0) title_ = trimmed(text.substr(label.size()));
     }
@@ -146,7 +147,7 @@ const ReportDocument::FigureArea& ReportDocument::area(const std::string& layout
     FigureArea a;
     auto loaded = std::make_shared<LoadedFigure>();
     std::string error;
-    if (!readFigureLayout(layoutPath, loaded->layout, error)) {
+    if (!formats::readFigureLayout(layoutPath, loaded->layout, error)) {
         a.problem = error;
     } else {
         a.ok = true;
@@ -157,8 +158,8 @@ const ReportDocument::FigureArea& ReportDocument::area(const std::string& layout
         // kept while they fit the budget.
         std::size_t elements = 0;
         for (const auto& sub : loaded->layout.figures) {
-            FigureFile fig;
-            if (!readFigureFile(sub.path, fig, error)) {
+            formats::FigureFile fig;
+            if (!formats::readFigureFile(sub.path, fig, error)) {
                 a.figureProblems.push_back(error);
                 loaded->errors.push_back(error);
             } else {
@@ -201,12 +202,12 @@ FigureBox ReportDocument::boxFor(const FigureArea& a, int column) const {
     return b;
 }
 
-PlacedFigure ReportDocument::figureFor(const PrintLine& line) const {
+PlacedFigure ReportDocument::figureFor(const formats::PrintLine& line) const {
     PlacedFigure f;
     f.lineNumber = line.lineNumber;
     f.problem = line.problem;
     if (f.problem.empty()) {
-        f.layoutPath = resolveFilePath(line.figurePath, folder_);
+        f.layoutPath = formats::resolveFilePath(line.figurePath, folder_);
         const FigureArea& a = area(f.layoutPath);
         f.problem = a.problem;
         f.box = boxFor(a, line.column);
@@ -230,7 +231,7 @@ bool ReportDocument::page(int index, Page& page, std::string& error) const {
             "印刷ファイル " + path_ + " は表示を始めたあとで書き換えられました。開き直してください";
         return false;
     }
-    PrintFileReader& reader = *reader_;
+    formats::PrintFileReader& reader = *reader_;
     const PageStart& s = starts_[static_cast<std::size_t>(index)];
     if (!reader.seek(s.offset, s.line)) {
         error = "印刷ファイル " + path_ + " を読み直せません";
@@ -238,23 +239,23 @@ bool ReportDocument::page(int index, Page& page, std::string& error) const {
     }
     PageFlow flow(PageGeometry::kRowsPerPage);
     flow.resumePage(s.row);
-    PrintLine line;
+    formats::PrintLine line;
     while (true) {
         auto ev = reader.next(line);
-        if (ev == PrintFileReader::Event::End) break;
-        if (ev == PrintFileReader::Event::Failed) {
+        if (ev == formats::PrintFileReader::Event::End) break;
+        if (ev == formats::PrintFileReader::Event::Failed) {
             error = "印刷ファイル " + path_ + " を表示できません: " + reader.error();
             return false;
         }
-        if (ev == PrintFileReader::Event::PageBreak) {
+        if (ev == formats::PrintFileReader::Event::PageBreak) {
             flow.pageBreak();
             continue;
         }
-        if (line.kind == LineKind::Blank) {
+        if (line.kind == formats::LineKind::Blank) {
             flow.blankLine();
             continue;
         }
-        if (line.kind == LineKind::Figure) {
+        if (line.kind == formats::LineKind::Figure) {
             PlacedFigure f = figureFor(line);
             Placement p = flow.place(f.box.rows);
             if (p.page > 0) break;

@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "render/figure_file.h"
-#include "render/figure_layout.h"
+#include "formats/figure_file.h"
+#include "formats/figure_layout.h"
+#include "formats/print_file.h"
+#include "formats/style_files.h"
 #include "render/page_flow.h"
 #include "render/page_geometry.h"
-#include "render/print_file.h"
-#include "render/style_files.h"
 
 namespace nuvra::render {
 
@@ -47,14 +47,14 @@ struct FigureBox {
 
 struct PlacedLine {
     int row = 0;
-    PrintLine line;
+    formats::PrintLine line;
 };
 
 /// A figure's layout file and its figure files, as read.
 struct LoadedFigure {
-    FigureLayout layout;
-    std::vector<FigureFile> files;    ///< one per entry of layout.figures
-    std::vector<std::string> errors;  ///< empty text where the file was read
+    formats::FigureLayout layout;
+    std::vector<formats::FigureFile> files;  ///< one per entry of layout.figures
+    std::vector<std::string> errors;         ///< empty text where the file was read
 };
 
 struct PlacedFigure {
@@ -108,7 +108,7 @@ class ReportDocument {
     const std::string& title() const { return title_; }
 
     const PageGeometry& geometry() const { return geometry_; }
-    const StyleTables& styles() const { return styles_; }
+    const formats::StyleTables& styles() const { return styles_; }
     const std::string& path() const { return path_; }
 
     /// What was found wrong while paging: lines, figures, style files. Each message says
@@ -136,21 +136,21 @@ class ReportDocument {
 
     const FigureArea& area(const std::string& layoutPath) const;
     FigureBox boxFor(const FigureArea& a, int column) const;
-    PlacedFigure figureFor(const PrintLine& line) const;
+    PlacedFigure figureFor(const formats::PrintLine& line) const;
     void warn(std::string message);
-    void noteOutline(const PrintLine& line, const Placement& p);
+    void noteOutline(const formats::PrintLine& line, const Placement& p);
 
     std::string path_;
     std::string folder_;
     PageGeometry geometry_;
-    StyleTables styles_;
+    formats::StyleTables styles_;
     std::vector<PageStart> starts_;
     std::vector<Heading> headings_;
     std::string title_;
     mutable std::map<std::string, FigureArea> areas_;
     mutable std::size_t keptElements_ = 0;
-    std::unique_ptr<PrintFileReader> reader_;  ///< held open for page()
-    PrintFileReader::Stamp stamp_;
+    std::unique_ptr<formats::PrintFileReader> reader_;  ///< held open for page()
+    formats::PrintFileReader::Stamp stamp_;
     std::vector<std::string> warnings_;
     std::size_t warningCount_ = 0;
 };

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "render/cp932_chars.h"
+#include "formats/cp932_chars.h"
 
 namespace nuvra::render {
 namespace {
@@ -105,7 +105,7 @@ QFont ReportFont::fallback(double pixelSize, bool bold) const {
 int columnsOf(std::string_view bytes) {
     int cols = 0;
     for (std::size_t i = 0; i < bytes.size();) {
-        Cp932Char c = cp932CharAt(bytes, i);
+        formats::Cp932Char c = formats::cp932CharAt(bytes, i);
         cols += c.columns();
         i += c.bytes;
     }
@@ -119,7 +119,7 @@ int drawColumnText(QPainter& p, ReportFont& font, const TextRun& run) {
     std::vector<int> cellCols;
     int col = 0;
     for (std::size_t i = 0; i < run.bytes.size();) {
-        Cp932Char c = cp932CharAt(run.bytes, i);
+        formats::Cp932Char c = formats::cp932CharAt(run.bytes, i);
         i += c.bytes;
         if (c.code != U' ' && c.code != 0x3000) {
             chars.append(QChar(static_cast<char16_t>(c.code)));

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "render/cp932_chars.h"
+#include "formats/cp932_chars.h"
 
 namespace nuvra::render {
 namespace {
@@ -19,7 +19,7 @@ std::vector<int> failedVerdictColumns(std::string_view line) {
     bool previousAlnum = false;
     int column = 0;
     for (std::size_t pos = 0; pos < line.size();) {
-        const Cp932Char c = cp932CharAt(line, pos);
+        const formats::Cp932Char c = formats::cp932CharAt(line, pos);
         if (c.bytes == 1 && !previousAlnum && line.substr(pos, kWord.size()) == kWord &&
             !alnumAt(line, pos + kWord.size())) {
             columns.push_back(column);

@@ -22,11 +22,14 @@
 
 #include "calc/loads/result_store.h"
 #include "design/records.h"
+#include "figures/figure_model.h"
 #include "report/chapters/chapter_context.h"
-#include "report/figure_model.h"
 #include "report/report_writer.h"
 
 namespace nuvra::report {
+
+/// The figures' model, under the name callers of the generation know it by.
+using figures::FigureModel;
 
 using ChapterWriter = std::function<bool(const ChapterContext&)>;
 
@@ -126,7 +129,7 @@ class ReportGeneration {
     void DeleteFiles();
 
     ReportWriter& Writer() { return writer_; }
-    FigureModel& Figures() { return figures_; }
+    figures::FigureModel& Figures() { return figures_; }
 
   private:
     GenerationResult run(const DesignData& design, const calc::ResultStore& results);
@@ -135,7 +138,7 @@ class ReportGeneration {
     GenerationOptions options_;
     std::vector<ChapterRow> rows_;
     ReportWriter writer_;
-    FigureModel figures_;
+    figures::FigureModel figures_;
     std::vector<std::string> paths_;  ///< print file of each row, then the combined file
     std::vector<bool> enabled_;
     bool generated_ = false;

@@ -8,6 +8,8 @@
 #include "calc/common/arith.h"
 #include "common/cp932.h"
 #include "common/file_util.h"
+#include "formats/figure_layout.h"
+#include "formats/print_file.h"
 #include "report/field_fill.h"
 #include "report/report_error.h"
 
@@ -22,7 +24,7 @@ std::string toBytes(std::string_view utf8, const char* what) {
     return *b;
 }
 
-constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kLineEnd = formats::kPrintLineEnd;
 
 // A control byte inside a line would end the line or the page early (CR, LF, form feed)
 // or make the viewer refuse the whole file (NUL); it can come from a damaged template
@@ -40,11 +42,6 @@ std::string marginBlanks(std::int32_t n) {
 }
 
 }  // namespace
-
-std::string FileReference(const std::string& target, const std::string& referrer) {
-    if (toCp932(target) || FolderOf(target) != FolderOf(referrer)) return target;
-    return target.substr(target.rfind('/') + 1);
-}
 
 ReportPaths ReportPaths::ForApplicationFolder(const std::string& appFolder,
                                               std::string tempFolder) {
@@ -146,8 +143,8 @@ void ReportWriter::PrintLinePrefix(int level) {
         prefix = marginBlanks(Numbering.HeadingMargin[last]) + "  ";
     } else {
         prefix = marginBlanks(Numbering.HeadingMargin[static_cast<std::size_t>(level)]);
-        if (level == 1) prefix += "?R1";
-        if (level == 2) prefix += "?R2";
+        if (level == 1) prefix += formats::kChapterMark;
+        if (level == 2) prefix += formats::kSectionMark;
         prefix += toBytes(number, "a heading number");
     }
     writeBytes(prefix);
@@ -185,7 +182,7 @@ void ReportWriter::PrintBlankLines(int n) {
 }
 
 void ReportWriter::PrintPageBreak() {
-    writeBytes("\f");
+    writeBytes(std::string_view(&formats::kPageBreak, 1));
     PageLineCount = 0;
 }
 
@@ -197,10 +194,12 @@ void ReportWriter::NewPageIfNeeded(int need, int blanks) {
 }
 
 void ReportWriter::PrintFigureReference(const std::string& layoutPath, bool indent) {
-    std::string path = toBytes(FileReference(layoutPath, currentPrintFile_), "a figure path");
+    std::string path =
+        toBytes(formats::FileReference(layoutPath, currentPrintFile_), "a figure path");
     PrintLinePrefix(0);
     if (indent) writeBytes("    ");
-    writeBytes("?FG;000;000;");
+    writeBytes(formats::kFigureMark);
+    writeBytes(formats::kFigureFields);
     writeBytes(path);
     writeBytes(kLineEnd);
 }
@@ -208,7 +207,7 @@ void ReportWriter::PrintFigureReference(const std::string& layoutPath, bool inde
 void ReportWriter::AppendPageBreak() {
     if (currentPrintFile_.empty()) return;
     if (std::FILE* f = std::fopen(currentPrintFile_.c_str(), "ab")) {
-        std::fputc('\f', f);
+        std::fputc(formats::kPageBreak, f);
         std::fclose(f);
     }
 }

@@ -38,11 +38,11 @@
 #include <string>
 #include <string_view>
 
+#include "formats/temp_file_registry.h"
 #include "report/field_values.h"
 #include "report/format_block.h"
 #include "report/heading_numbering.h"
 #include "report/report_error.h"
-#include "report/temp_file_registry.h"
 
 namespace nuvra::report {
 
@@ -54,11 +54,6 @@ struct ReportPaths {
     static ReportPaths ForApplicationFolder(const std::string& appFolder,
                                             std::string tempFolder = {});
 };
-
-/// How a print or layout file at `referrer` names the file `target`: by its full path,
-/// or, when that path has a character code page 932 cannot hold and both files share a
-/// folder, by the file name alone (the viewer looks beside the referring file).
-std::string FileReference(const std::string& target, const std::string& referrer);
 
 class ReportWriter {
   public:
@@ -94,7 +89,7 @@ class ReportWriter {
     std::string InstallPrintFile(int i, const std::string& scratch) {
         return files_.Install(i, scratch);
     }
-    /// Drops the unfinished named print file i (see TempFileRegistry::Discard).
+    /// Drops the unfinished named print file i (see formats::TempFileRegistry::Discard).
     void DiscardPrintFile(int i) { files_.Discard(i); }
     void DiscardUnfinishedPrintFiles() { files_.DiscardScratch(); }
     const std::string& PrintFileFinalPath(int i) const { return files_.FinalPath(i); }
@@ -104,8 +99,10 @@ class ReportWriter {
     /// Deletes every registered print file and empties the registry.
     void DeletePrintFiles() { files_.DeleteAll(); }
     /// Names later print files by `namer` instead of unique "~MT" names (see
-    /// TempFileRegistry::SetNamer).
-    void SetPrintFileNamer(TempFileRegistry::Namer namer) { files_.SetNamer(std::move(namer)); }
+    /// formats::TempFileRegistry::SetNamer).
+    void SetPrintFileNamer(formats::TempFileRegistry::Namer namer) {
+        files_.SetNamer(std::move(namer));
+    }
 
     void SetCurrentPrintFile(std::string path) { currentPrintFile_ = std::move(path); }
     const std::string& CurrentPrintFile() const { return currentPrintFile_; }
@@ -174,7 +171,7 @@ class ReportWriter {
     ReportError writeError(int err) const;
 
     ReportPaths paths_;
-    TempFileRegistry files_;
+    formats::TempFileRegistry files_;
     std::string currentPrintFile_;
     std::FILE* file_ = nullptr;
     std::string lastChapterError_;

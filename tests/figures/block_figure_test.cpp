@@ -27,7 +27,7 @@ class BlockFigureTest : public FigureTest {
     std::string build(int caseNo) { return MakeBlockFigure(inputs(), caseNo, 150, 120); }
     // Centre of text i as placed: (x + w/2, y + w/2).
     std::pair<double, double> centre(int i) const {
-        const report::FigText& t = model.Text(i);
+        const figures::FigText& t = model.Text(i);
         const double w = model.TextWidth(t.style, t.text);
         return {t.x + w / 2, t.y + w / 2};
     }

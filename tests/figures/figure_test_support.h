@@ -9,8 +9,8 @@
 
 #include "calc/loads/result_store.h"
 #include "design/records.h"
+#include "figures/figure_model.h"
 #include "figures/figures.h"
-#include "report/figure_model.h"
 #include "test_util.h"
 
 namespace nuvra::figures::test {
@@ -52,7 +52,7 @@ class FigureTest : public testing::Test {
     }
 
     nuvra::test::TempDir dir;
-    report::FigureModel model{kAppFolder, dir.path()};
+    figures::FigureModel model{kAppFolder, dir.path()};
     DesignData design;
     calc::ResultStore results;
 };

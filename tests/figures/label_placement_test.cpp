@@ -1,6 +1,6 @@
 // Texts of a figure kept apart, and one number of decimals per elevation; measured on
 // every figure of the example designs and of generated ones.
-#include "figures/label_placement.h"
+#include "formats/label_placement.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,14 @@
 #include "calc/loads/calc_run.h"
 #include "design/input_file.h"
 #include "figure_test_support.h"
-#include "report/style_tables.h"
+#include "formats/figure_file.h"
+#include "formats/figure_layout.h"
+#include "formats/style_files.h"
 
 namespace nuvra::figures {
 namespace {
+
+using namespace nuvra::formats;
 
 TEST(PlaceLabels, MovesOnlyATextThatCoversOneBeforeIt) {
     struct Case {
@@ -147,19 +151,20 @@ class FigureOverlaps : public test::FigureTest {
             std::printf("%s: calculation failed\n", name.c_str());
             return;
         }
-        const auto styles = report::ReadTextStyles(test::kAppFolder + "/STR_PRN.DEF");
-        const auto lineStyles = report::ReadLineStyles(test::kAppFolder + "/LINE_PRN.DEF");
+        const formats::StyleTables styles(
+            formats::ReadLineStyles(test::kAppFolder + "/LINE_PRN.DEF"),
+            formats::ReadTextStyles(test::kAppFolder + "/STR_PRN.DEF"));
         // Each design is a report generation of its own, with its own figure files.
         model.DeleteFigureFiles();
         model.StartGeneration();
         for (const std::string& path : AllFigures(inputs())) {
             EXPECT_FALSE(path.empty()) << name;
             if (path.empty()) continue;
-            const LayoutFileContent layout = ReadLayoutFile(path);
-            std::vector<FigureFileContent> files;
-            for (const LayoutEntry& e : layout.figures)
-                files.push_back(ReadFigureFile(e.path));
-            const LayoutTexts t = CollectLayoutTexts(layout, files, styles, lineStyles);
+            const formats::FigureLayout layout = formats::ReadFigureLayout(path);
+            std::vector<formats::FigureFile> files;
+            for (const formats::SubFigureRef& e : layout.figures)
+                files.push_back(formats::ReadFigureFile(e.path));
+            const LayoutTexts t = CollectLayoutTexts(layout, files, styles);
             const std::vector<LabelMove> moves = placeLabels(t.boxes, t.lines);
             ++count.figures;
             const int before = countOverlaps(t.boxes), after = countOverlaps(t.boxes, &moves);

@@ -7,7 +7,7 @@
 
 #include "calc/common/arith.h"
 #include "figure_test_support.h"
-#include "report/report_error.h"
+#include "formats/format_error.h"
 
 namespace nuvra::figures::test {
 namespace {
@@ -49,17 +49,17 @@ TEST_F(PressureDiagramTest, TriangleFromZeroAtTheTop) {
     // elevations and the lower triangle's label.
     EXPECT_EQ(texts(), (Strings{"0.00", "10.00", "+2.000", "+0.000", "①"}));
     EXPECT_EQ(model.FigArrowCount(), 1);  // at the bottom only
-    EXPECT_EQ(model.Arrow(1).dir, report::kArrowLeft);
+    EXPECT_EQ(model.Arrow(1).dir, figures::kArrowLeft);
     EXPECT_EQ(model.Point(model.Arrow(1).point).y, 0);
     EXPECT_EQ(linesOfStyle(4), 1);  // the diagonal
     EXPECT_EQ(linesOfStyle(3), 1);  // the axis
     // axis 2, segment 4, two ticks 4, ground 2, hatch 3 × 11 points.
     EXPECT_EQ(model.FigPointCount(), 2 + 4 + 4 + 2 + 33);
 
-    const report::FigText& top = model.Text(1);
+    const figures::FigText& top = model.Text(1);
     EXPECT_DOUBLE_EQ(top.x, 0 - w("0.00") - 1);
     EXPECT_DOUBLE_EQ(top.y, 40 - h);
-    const report::FigText& bottom = model.Text(2);  // a tall segment: right of the point
+    const figures::FigText& bottom = model.Text(2);  // a tall segment: right of the point
     EXPECT_DOUBLE_EQ(bottom.x, 20);
     EXPECT_DOUBLE_EQ(bottom.y, 0);
     // pmax = 10: the elevation column runs from xr = 30 to xe = 50.
@@ -109,12 +109,12 @@ TEST_F(PressureDiagramTest, ValuesArrowsTicksAndLabelsBySegment) {
 
 TEST_F(PressureDiagramTest, MirroredDiagramNegatesEveryX) {
     draw(kSteps);
-    std::vector<report::FigPoint> right;
+    std::vector<figures::FigPoint> right;
     for (int i = 1; i <= model.FigPointCount(); ++i)
         right.push_back(model.Point(i));
     std::vector<std::pair<double, double>> rightLabels;
     for (const char* l : {"①", "②", "③", "④"}) {
-        const report::FigText& t = model.Text(textIndexes(l)[0]);
+        const figures::FigText& t = model.Text(textIndexes(l)[0]);
         rightLabels.push_back({t.x + w(l) / 2, t.y});
     }
     const int rightLines = model.FigLineCount();
@@ -127,11 +127,11 @@ TEST_F(PressureDiagramTest, MirroredDiagramNegatesEveryX) {
         EXPECT_DOUBLE_EQ(model.Point(i).x, -right[static_cast<std::size_t>(i - 1)].x);
         EXPECT_DOUBLE_EQ(model.Point(i).y, right[static_cast<std::size_t>(i - 1)].y);
     }
-    EXPECT_EQ(arrows(report::kArrowRight), 4);
-    EXPECT_EQ(arrows(report::kArrowLeft), 0);
+    EXPECT_EQ(arrows(figures::kArrowRight), 4);
+    EXPECT_EQ(arrows(figures::kArrowLeft), 0);
     int k = 0;
     for (const char* l : {"①", "②", "③", "④"}) {
-        const report::FigText& t = model.Text(textIndexes(l)[0]);
+        const figures::FigText& t = model.Text(textIndexes(l)[0]);
         EXPECT_NEAR(t.x + w(l) / 2, -rightLabels[static_cast<std::size_t>(k)].first, 1e-9);
         EXPECT_NEAR(t.y, rightLabels[static_cast<std::size_t>(k)].second, 1e-9);
         ++k;
@@ -163,7 +163,7 @@ TEST(PressurePartCentroid, RectanglesAndTriangles) {
         EXPECT_NEAR(g.x, c.x, 1e-12);
         EXPECT_NEAR(g.y, c.y, 1e-12);
     }
-    EXPECT_THROW(PressurePartCentroid(3, 1, 0, 1, 1), report::ReportError);
+    EXPECT_THROW(PressurePartCentroid(3, 1, 0, 1, 1), formats::FormatError);
 }
 
 TEST(PressureScales, ScalesAndTheirFaults) {
@@ -179,7 +179,7 @@ TEST(PressureScales, ScalesAndTheirFaults) {
     EXPECT_THROW(PressureScales(table({seg(2, 1, 0, 5)}, 1), 25, 110, 60),
                  calc::ArithmeticFault);  // no vertical range
     EXPECT_THROW(PressureScales(table({seg(2, 0, 0, 5)}, 2), 25, 40, 60),
-                 report::ReportError);  // no room across
+                 formats::FormatError);  // no room across
 }
 
 TEST_F(PressureDiagramTest, AtMostTwentySegmentsAndTwentyLabels) {
@@ -188,8 +188,8 @@ TEST_F(PressureDiagramTest, AtMostTwentySegmentsAndTwentyLabels) {
         q.Add(20 - i, 1, 1, 1);
     EXPECT_EQ(MakePressureTable(q, 20, 0).segments.size(), 20u);
     q.Add(0, 1, 1, 1);
-    EXPECT_THROW(MakePressureTable(q, 20, 0), report::ReportError);
-    EXPECT_THROW(MakePressureTable(calc::colPressureLoad{}, 1, 0), report::ReportError);
+    EXPECT_THROW(MakePressureTable(q, 20, 0), formats::FormatError);
+    EXPECT_THROW(MakePressureTable(calc::colPressureLoad{}, 1, 0), formats::FormatError);
 
     // Ten triangles of two parts each fill the labels; an eleventh is one too many.
     std::vector<calc::clsPressureLoad> parts;
@@ -198,7 +198,7 @@ TEST_F(PressureDiagramTest, AtMostTwentySegmentsAndTwentyLabels) {
     EXPECT_NO_THROW(draw(table(parts, 11)));
     EXPECT_EQ(labels().back(), "⑳");
     parts.push_back(seg(1, 0, 1, 2));
-    EXPECT_THROW(draw(table(parts, 11)), report::ReportError);
+    EXPECT_THROW(draw(table(parts, 11)), formats::FormatError);
 }
 
 TEST_F(PressureDiagramTest, ElevationPanel) {
@@ -241,8 +241,8 @@ TEST_F(PressureFigureTest, EarthPressureBesideItsElevationPanel) {
     const std::string layout = MakeEarthPressureFigure(inputs(), 1, 130, 60);
     ASSERT_FALSE(layout.empty()) << model.LastFigureError();
     ASSERT_EQ(model.SubFigureCount(), 2);
-    const report::SubFigure& panel = model.SubFig(1);
-    const report::SubFigure& diagram = model.SubFig(2);
+    const figures::SubFigure& panel = model.SubFig(1);
+    const figures::SubFigure& diagram = model.SubFig(2);
     // The panel starts at the area's left edge with its top at the area's top; the
     // diagram's axis meets the panel's axis, on the same elevation origin.
     EXPECT_DOUBLE_EQ(panel.offsetX, -panel.extents.minX);
@@ -294,7 +294,7 @@ TEST_F(PressureFigureTest, WallAndWaterFiguresNeedTheirDistributions) {
     // Its arrows point right, towards the axis.
     int right = 0;
     for (int i = 1; i <= model.FigArrowCount(); ++i)
-        right += model.Arrow(i).dir == report::kArrowRight;
+        right += model.Arrow(i).dir == figures::kArrowRight;
     EXPECT_EQ(right, model.FigArrowCount());
     EXPECT_GT(right, 0);
 }

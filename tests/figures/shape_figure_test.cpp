@@ -6,7 +6,7 @@
 #include "calc/common/rounding.h"
 #include "figure_test_support.h"
 #include "figures/figure_text.h"
-#include "report/report_error.h"
+#include "formats/format_error.h"
 
 namespace nuvra::figures::test {
 namespace {
@@ -28,7 +28,7 @@ class ShapeFigureTest : public FigureTest {
         design.objInpMorido.x = 0.5;
     }
     std::string build() { return MakeShapeFigure(inputs(), 150, 120); }
-    report::FigPoint P(int i) const { return model.Point(i); }
+    figures::FigPoint P(int i) const { return model.Point(i); }
 };
 
 TEST_F(ShapeFigureTest, ScaleAndOutlineOfTheWorkedSection) {
@@ -105,7 +105,7 @@ TEST_F(ShapeFigureTest, WaterLineStartsAtTheWallFootOnlyAboveTheSlab) {
         const double E = 1.825;
         int found = 0;
         for (int i = 1; i <= model.FigLineCount(); ++i) {
-            const report::FigPoint a = P(model.Line(i).from), b = P(model.Line(i).to);
+            const figures::FigPoint a = P(model.Line(i).from), b = P(model.Line(i).to);
             if (std::fabs(a.y - HW * s) < 1e-9 && std::fabs(b.y - HW * s) < 1e-9 &&
                 std::fabs(b.x - E * s) < 1e-9) {
                 ++found;
@@ -121,8 +121,8 @@ TEST_F(ShapeFigureTest, LoadArrowsStartAtTheWallTopWithoutSurchargeOffset) {
     design.objInpMorido.x = 0;
     ASSERT_FALSE(build().empty());
     // Without an x dimension the first arrows are the loads on the right side.
-    const report::FigArrow& first = model.Arrow(1);
-    EXPECT_EQ(first.dir, report::kArrowDown);
+    const figures::FigArrow& first = model.Arrow(1);
+    EXPECT_EQ(first.dir, figures::kArrowDown);
     EXPECT_DOUBLE_EQ(P(first.point).x, P(11).x);
     EXPECT_DOUBLE_EQ(P(first.point).y, P(11).y);
     // Arrows every 2 mm on the ground out to the drawing's half-width E = 0.75 W,
@@ -130,8 +130,8 @@ TEST_F(ShapeFigureTest, LoadArrowsStartAtTheWallTopWithoutSurchargeOffset) {
     const double s = P(14).x / 1.2, end = 1.8 * s;
     int right = 0, left = 0;
     for (int i = 1; i <= model.FigArrowCount(); ++i) {
-        const report::FigArrow& a = model.Arrow(i);
-        if (a.dir != report::kArrowDown || P(a.point).y != P(11).y) continue;
+        const figures::FigArrow& a = model.Arrow(i);
+        if (a.dir != figures::kArrowDown || P(a.point).y != P(11).y) continue;
         const double x = P(a.point).x;
         EXPECT_LT(std::fabs(x), end);
         (x > 0 ? right : left) += 1;
@@ -151,7 +151,7 @@ TEST_F(ShapeFigureTest, FailuresGiveNoFigure) {
     EXPECT_EQ(MakeShapeFigure(inputs(), 150, 20), "");  // no room above 30 mm of margin
 
     SetUp();
-    report::FigureModel noStyles{dir.path(), dir.path()};
+    figures::FigureModel noStyles{dir.path(), dir.path()};
     EXPECT_EQ(MakeShapeFigure(FigureInputs{noStyles, design, results}, 150, 120), "");
     EXPECT_NE(noStyles.LastFigureError().find("LINE_PRN.DEF"), std::string::npos);
 }
@@ -163,8 +163,8 @@ TEST(FigureText, MillimetresAndLabels) {
     EXPECT_EQ(CircledNumber(1), "①");
     EXPECT_EQ(CircledNumber(10), "⑩");
     EXPECT_EQ(CircledNumber(20), "⑳");
-    EXPECT_THROW(CircledNumber(21), report::ReportError);
-    EXPECT_THROW(CircledNumber(0), report::ReportError);
+    EXPECT_THROW(CircledNumber(21), formats::FormatError);
+    EXPECT_THROW(CircledNumber(0), formats::FormatError);
 }
 
 }  // namespace

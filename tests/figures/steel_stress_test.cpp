@@ -43,21 +43,21 @@ TEST_F(SteelStressTest, AxesTicksTextsCurveAndMarkers) {
     EXPECT_EQ(texts(), expected);
 
     const double h = model.TextHeight(2);
-    const report::FigText& axisName = model.Text(model.FigTextCount());
-    EXPECT_EQ(axisName.dir, report::kTextUpward);
+    const figures::FigText& axisName = model.Text(model.FigTextCount());
+    EXPECT_EQ(axisName.dir, figures::kTextUpward);
     EXPECT_DOUBLE_EQ(axisName.x, -20 + h);
     EXPECT_DOUBLE_EQ(axisName.y, (75 - model.TextWidth(2, axisName.text)) / 2);
-    const report::FigText& sa = model.Text(textIndexes("σsa")[0]);
+    const figures::FigText& sa = model.Text(textIndexes("σsa")[0]);
     EXPECT_DOUBLE_EQ(sa.x, hs * 176 - model.TextWidth(2, "σsa") / 2);
     EXPECT_DOUBLE_EQ(sa.y, -10);
-    const report::FigText& tick = model.Text(textIndexes("2800")[0]);
+    const figures::FigText& tick = model.Text(textIndexes("2800")[0]);
     EXPECT_DOUBLE_EQ(tick.x, -2 - model.TextWidth(2, "2800") - 1);
     EXPECT_DOUBLE_EQ(tick.y, hv * 2800 - h / 2);
 
     // 21 curve points with a circle each, 20 segments between them.
     ASSERT_EQ(model.FigCircleCount(), 21);
     for (int i = 1; i <= 21; ++i) {
-        const report::FigPoint c = model.Point(model.Circle(i).center);
+        const figures::FigPoint c = model.Point(model.Circle(i).center);
         EXPECT_DOUBLE_EQ(c.x, hs * (6.0 * (i - 1)));
         EXPECT_DOUBLE_EQ(c.y, hv * (2725.0 * (21 - i) / 20));
         EXPECT_DOUBLE_EQ(model.Circle(i).radius, 0.5);
@@ -82,7 +82,7 @@ TEST_F(SteelStressTest, AxesReachTheCutOffHeightAndTheAllowableStress) {
     EXPECT_EQ(textIndexes("3500").size(), 1u);
     EXPECT_EQ(textIndexes("300").size(), 1u);
     EXPECT_DOUBLE_EQ(model.Point(3).x, 125);
-    const report::FigText& sa = model.Text(textIndexes("σsa")[0]);
+    const figures::FigText& sa = model.Text(textIndexes("σsa")[0]);
     EXPECT_DOUBLE_EQ(sa.x + model.TextWidth(2, "σsa") / 2, 125);  // at the axis end
 }
 

@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "figures/label_placement.h"
 #include "figures/svg_export.h"
-#include "render/cp932_chars.h"
+#include "formats/cp932_chars.h"
+#include "formats/label_placement.h"
 #include "render/figure_painter.h"
 #include "render/page_painter.h"
 #include "render/pdf_export.h"
@@ -185,21 +185,22 @@ TEST_F(RuledTableTest, ViewerAndSvgMoveTheSameTexts) {
     // The viewer's reading.
     LoadedFigure loaded;
     std::string error;
-    ASSERT_TRUE(readFigureLayout(dir.file("crowd.lay"), loaded.layout, error)) << error;
+    ASSERT_TRUE(formats::readFigureLayout(dir.file("crowd.lay"), loaded.layout, error)) << error;
     loaded.files.emplace_back();
     loaded.errors.emplace_back();
-    ASSERT_TRUE(readFigureFile(loaded.layout.figures[0].path, loaded.files[0], error)) << error;
-    StyleTables styles;
+    ASSERT_TRUE(formats::readFigureFile(loaded.layout.figures[0].path, loaded.files[0], error))
+        << error;
+    formats::StyleTables styles;
     styles.load(dir.path());
     const LayoutTextPlacement viewer = placeLayoutTexts(loaded, styles);
     // The SVG export's reading of the same files.
-    const auto layout = figures::ReadLayoutFile(dir.file("crowd.lay"));
-    const std::vector<figures::FigureFileContent> files = {
-        figures::ReadFigureFile(dir.file("crowd.fig"))};
-    const figures::LayoutTexts svg =
-        figures::CollectLayoutTexts(layout, files, report::ReadTextStyles(dir.file("STR_PRN.DEF")),
-                                    report::ReadLineStyles(dir.file("LINE_PRN.DEF")));
-    const std::vector<figures::LabelMove> svgMoves = figures::placeLabels(svg.boxes, svg.lines);
+    const auto layout = formats::ReadFigureLayout(dir.file("crowd.lay"));
+    const std::vector<formats::FigureFile> files = {formats::ReadFigureFile(dir.file("crowd.fig"))};
+    const formats::LayoutTexts svg = formats::CollectLayoutTexts(
+        layout, files,
+        formats::StyleTables(formats::ReadLineStyles(dir.file("LINE_PRN.DEF")),
+                             formats::ReadTextStyles(dir.file("STR_PRN.DEF"))));
+    const std::vector<formats::LabelMove> svgMoves = formats::placeLabels(svg.boxes, svg.lines);
 
     ASSERT_EQ(viewer.moves.size(), 6u);
     ASSERT_EQ(svgMoves.size(), 6u);
@@ -215,8 +216,8 @@ TEST_F(RuledTableTest, ViewerAndSvgMoveTheSameTexts) {
     EXPECT_EQ(moved, 3);
     EXPECT_EQ(viewer.moves[0].dx, 0);
     EXPECT_TRUE(viewer.moves[3].leader);
-    EXPECT_EQ(figures::countOverlaps(svg.boxes, &svgMoves), 0);
-    EXPECT_EQ(figures::countCrossedTexts(svg.boxes, svg.lines, &svgMoves), 0);
+    EXPECT_EQ(formats::countOverlaps(svg.boxes, &svgMoves), 0);
+    EXPECT_EQ(formats::countCrossedTexts(svg.boxes, svg.lines, &svgMoves), 0);
     // One elevation, one number of decimals, in both.
     EXPECT_EQ(viewer.shown[4], "+2.950");
     EXPECT_EQ(svg.shown[4], "+2.950");

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "render/cp932_chars.h"
+#include "formats/cp932_chars.h"
 #include "sample_files.h"
 #include "test_util.h"
 
@@ -49,8 +49,8 @@ TEST_F(ReportDocumentTest, PagesTheSampleReport) {
 
     Page first = pageOf(doc, 0);
     ASSERT_FALSE(first.lines.empty());
-    EXPECT_EQ(first.lines[0].line.kind, LineKind::Heading1);
-    EXPECT_EQ(cp932ToUtf8(first.lines[0].line.text), "1. 設計条件");
+    EXPECT_EQ(first.lines[0].line.kind, formats::LineKind::Heading1);
+    EXPECT_EQ(formats::cp932ToUtf8(first.lines[0].line.text), "1. 設計条件");
     ASSERT_EQ(first.figures.size(), 1u);
     const PlacedFigure& fig = first.figures[0];
     EXPECT_TRUE(fig.problem.empty()) << fig.problem;
@@ -61,7 +61,7 @@ TEST_F(ReportDocumentTest, PagesTheSampleReport) {
     EXPECT_DOUBLE_EQ(fig.box.captionMm, 3.7);
     // The text after the figure follows below its area.
     const PlacedLine& after = first.lines.back();
-    EXPECT_EQ(cp932ToUtf8(after.line.text), "図のあとの本文は図の下に続きます。");
+    EXPECT_EQ(formats::cp932ToUtf8(after.line.text), "図のあとの本文は図の下に続きます。");
     // The figure's title takes the row under it, then comes the blank line of the file.
     EXPECT_EQ(after.row, fig.row + fig.box.rows + 2);
 
@@ -69,7 +69,7 @@ TEST_F(ReportDocumentTest, PagesTheSampleReport) {
     Page third = pageOf(doc, 2);
     ASSERT_FALSE(third.lines.empty());
     EXPECT_EQ(third.lines[0].row, 0);
-    EXPECT_EQ(third.lines[0].line.kind, LineKind::Body);
+    EXPECT_EQ(third.lines[0].line.kind, formats::LineKind::Body);
     ASSERT_EQ(third.figures.size(), 1u);
     EXPECT_DOUBLE_EQ(third.figures[0].box.height, 60);
 
@@ -153,7 +153,7 @@ TEST_F(ReportDocumentTest, PagesStayReadableWhenThePrintMenuDeletesTheFiles) {
          {"report.prn", "shape.lay", "shape.fig", "pressure.lay", "elev.fig", "diagram.fig"})
         std::filesystem::remove(dir.file(name));
     Page first = pageOf(doc, 0);
-    EXPECT_EQ(cp932ToUtf8(first.lines.at(0).line.text), "1. 設計条件");
+    EXPECT_EQ(formats::cp932ToUtf8(first.lines.at(0).line.text), "1. 設計条件");
     ASSERT_EQ(first.figures.size(), 1u);
     ASSERT_TRUE(first.figures[0].loaded);
     EXPECT_GT(first.figures[0].loaded->files.at(0).points.size(), 50u);

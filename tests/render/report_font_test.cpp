@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "common/cp932.h"
-#include "render/cp932_chars.h"
+#include "formats/cp932_chars.h"
 
 namespace nuvra::render {
 namespace {
@@ -53,7 +53,7 @@ TEST(ReportFont, EveryCp932CharacterIsOneOrTwoHalfWidths) {
     std::string bad;
     int checked = 0;
     auto check = [&](const std::string& bytes) {
-        Cp932Char c = cp932CharAt(bytes, 0);
+        formats::Cp932Char c = formats::cp932CharAt(bytes, 0);
         if (!c.valid || c.code < 0x20 || c.code == 0x7F) return;
         if ((c.code >= 0xE000 && c.code <= 0xF8FF) || c.code == 0x2211) return;
         QString s(QChar(static_cast<char16_t>(c.code)));

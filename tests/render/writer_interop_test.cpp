@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "render/cp932_chars.h"
-#include "render/figure_file.h"
+#include "formats/cp932_chars.h"
+#include "formats/figure_file.h"
 #include "render/report_document.h"
 #include "test_util.h"
 
@@ -19,9 +19,9 @@ std::string golden(const std::string& name) {
 TEST(WriterInterop, ReadsTheWritersFigureFile) {
     if (!std::filesystem::exists(golden("test_figure.txt")))
         GTEST_SKIP() << "no figure golden file";
-    FigureFile f;
+    formats::FigureFile f;
     std::string error;
-    ASSERT_TRUE(readFigureFile(golden("test_figure.txt"), f, error)) << error;
+    ASSERT_TRUE(formats::readFigureFile(golden("test_figure.txt"), f, error)) << error;
     EXPECT_FALSE(f.points.empty());
     // Every point lies within the extents written on line 3 (to their two decimals).
     for (const auto& p : f.points) {
@@ -49,11 +49,13 @@ TEST(WriterInterop, ReadsTheWritersPrintFile) {
         ASSERT_TRUE(doc.page(i, page, error)) << error;
         for (const auto& l : page.lines) {
             ++lines;
-            if (l.line.kind == LineKind::Heading1 || l.line.kind == LineKind::Heading2) ++headings;
+            if (l.line.kind == formats::LineKind::Heading1 ||
+                l.line.kind == formats::LineKind::Heading2)
+                ++headings;
             // No line of the writer is damaged text.
             EXPECT_TRUE(l.line.problem.empty()) << l.line.lineNumber << ": " << l.line.problem;
-            EXPECT_EQ(cp932ToUtf8(l.line.text).find('?'), std::string::npos)
-                << cp932ToUtf8(l.line.text);
+            EXPECT_EQ(formats::cp932ToUtf8(l.line.text).find('?'), std::string::npos)
+                << formats::cp932ToUtf8(l.line.text);
         }
         figures += static_cast<int>(page.figures.size());
     }

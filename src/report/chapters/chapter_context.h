@@ -8,14 +8,14 @@
 
 #include "calc/loads/result_store.h"
 #include "design/records.h"
-#include "report/figure_model.h"
+#include "figures/figure_model.h"
 #include "report/report_writer.h"
 
 namespace nuvra::report {
 
 struct ChapterContext {
     ReportWriter& writer;
-    FigureModel& figures;
+    figures::FigureModel& figures;
     const DesignData& design;
     const calc::ResultStore& results;
 };

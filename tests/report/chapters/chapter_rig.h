@@ -16,8 +16,8 @@
 #include "calc/loads/calc_run.h"
 #include "calc/loads/result_store.h"
 #include "design/records.h"
+#include "figures/figure_model.h"
 #include "report/chapters/chapter_context.h"
-#include "report/figure_model.h"
 #include "report/report_writer.h"
 #include "test_util.h"
 
@@ -85,12 +85,12 @@ class ChapterRig {
     std::string TmpFolder() const { return dir_.file("tmp"); }
 
     ReportWriter& Writer() { return writer_; }
-    FigureModel& Figures() { return figures_; }
+    figures::FigureModel& Figures() { return figures_; }
 
   private:
     nuvra::test::TempDir dir_;
     ReportWriter writer_;
-    FigureModel figures_;
+    figures::FigureModel figures_;
     std::string printFile_;
 };
 

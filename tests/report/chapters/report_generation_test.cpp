@@ -6,9 +6,9 @@
 
 #include "chapter_rig.h"
 #include "common/cp932.h"
+#include "formats/temp_file_registry.h"
 #include "report/chapters/chapters.h"
 #include "report/report_error.h"
-#include "report/temp_file_registry.h"
 
 namespace nuvra::report::test {
 
@@ -287,7 +287,7 @@ TEST_F(GenerationTest, NoScratchFileOutlivesAKeptGeneration) {
 
 TEST(TempFileRegistryNamer, NamesFilesAndRefusesNamesWithFolders) {
     TempDir dir;
-    TempFileRegistry files(dir.path());
+    formats::TempFileRegistry files(dir.path());
     files.SetNamer([](int i) { return i == 1 ? std::string("a.prn") : std::string("../b.prn"); });
     // Written aside, under its name only once committed.
     const std::string scratch = files.Create();
