@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 #include "design/input_file.h"
 #include "figure_test_support.h"
 #include "report/style_tables.h"
