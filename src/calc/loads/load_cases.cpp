@@ -117,7 +117,12 @@ void CalcEarthPressureSet(const DesignData& d, LoadSlots& loads, double eldl, do
         spa.Jiban().Clear();
         // Sandy layers without cohesion; the seismic coefficients are not passed on.
         for (const clsKhJiban& layer : kh.Jiban())
-            spa.Jiban().Add(layer.No, layer.EU, layer.H, 0, layer.Gs3, z.Fai, 0, 0, 0, 0, 0, false);
+            spa.Jiban().Add({.No = layer.No,
+                             .EU = layer.EU,
+                             .H = layer.H,
+                             .Kind = 0,
+                             .Gs = layer.Gs3,
+                             .Fai = z.Fai});
         spa.Calc();
     }
 }
