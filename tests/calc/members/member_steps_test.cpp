@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/common/arith.h"
 #include "calc/loads/json_value.h"
 #include "calc/run/calc_run.h"
 #include "calc/run/result_json.h"
@@ -288,6 +289,39 @@ TEST(MemberSteps, StepsOnAnEmptyStoreFailWithoutRaising) {
     EXPECT_FALSE(basCalcFooting(d, s, s.slab, s.footing, s.faults));
     EXPECT_FALSE(basCalcDanotoshi(d, s, s.wall, s.curtailment, s.faults));
     EXPECT_NO_THROW(json(s, false));
+}
+
+// A step run on its own slot families lists its fault in the list it is given, with
+// the step's name and the fault's number; a step that succeeds adds nothing.
+TEST(MemberSteps, AFailedStepListsItselfInTheListItIsGiven) {
+    DesignData d;
+    const LoadSlots loads;  // the load step never ran
+    TatekabeSlots wall;
+    TeibanSlots slab;
+    FootingSlots footing;
+    DanotoshiSlots curtailment;
+    std::vector<RunFault> faults;
+    EXPECT_FALSE(basCalcTatekabe(d, loads, wall, faults));
+    EXPECT_TRUE(basCalcScTate(d, wall, faults));
+    EXPECT_FALSE(basCalcTeiban(d, loads, wall, slab, faults));
+    EXPECT_FALSE(basCalcFooting(d, loads, slab, footing, faults));
+    EXPECT_FALSE(basCalcDanotoshi(d, loads, wall, curtailment, faults));
+    const struct {
+        const char* slot;
+        const char* what;
+    } want[] = {{"basCalcTatekabe", "たて壁の断面力の計算"},
+                {"basCalcTeiban", "底版の断面力の計算"},
+                {"basCalcFooting", "フーチングの断面力の計算"},
+                {"basCalcDanotoshi", "段落とし位置の計算"}};
+    ASSERT_EQ(faults.size(), std::size(want));
+    for (std::size_t i = 0; i < faults.size(); ++i) {
+        EXPECT_EQ(faults[i].slot, want[i].slot);
+        EXPECT_EQ(faults[i].what, want[i].what);
+        EXPECT_NE(faults[i].error, 0) << want[i].slot;
+    }
+    // The wall and the curtailment stop at the missing wall-design earth pressure.
+    EXPECT_EQ(faults.front().error, kErrInvalidArgument);
+    EXPECT_EQ(faults.back().error, kErrInvalidArgument);
 }
 
 }  // namespace
