@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "calc/loads/calc_run.h"
-#include "calc/members/bar_selection.h"
+#include "calc/run/bar_selection.h"
+#include "calc/run/calc_run.h"
 #include "design/input_file.h"
 
 namespace {

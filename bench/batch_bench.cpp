@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/members/design_summary.h"
+#include "calc/run/design_summary.h"
 #include "design/input_file.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "calc/loads/calc_run.h"
-#include "calc/loads/result_json.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/result_json.h"
 #include "design/input_file.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "calc/loads/calc_run.h"
 #include "calc/members/rc_section.h"
-#include "calc/members/section_table.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/section_table.h"
 #include "design/input_file.h"
 
 namespace {

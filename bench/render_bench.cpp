@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 #include "common/cp932.h"
 #include "common/file_util.h"
 #include "design/input_file.h"

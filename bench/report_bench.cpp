@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 #include "common/file_util.h"
 #include "design/input_file.h"
 #include "report/report_generation.h"

@@ -1,7 +1,7 @@
 #include "app/calculation_commands.h"
 
 #include "app/print_menu/print_menu_dialog.h"
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 
 namespace nuvra::app {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 #include "design/records.h"
 
 class QWidget;

@@ -1,6 +1,6 @@
 #include "app/calculation_failure.h"
 
-#include "calc/loads/run_faults.h"
+#include "calc/run/run_faults.h"
 
 namespace nuvra::app {
 namespace {

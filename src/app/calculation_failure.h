@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 
 namespace nuvra::app {
 

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
-#include "calc/members/design_series.h"
-#include "calc/members/design_summary.h"
+#include "calc/run/design_series.h"
+#include "calc/run/design_summary.h"
 #include "cli/commands.h"
 
 namespace nuvra::cli {

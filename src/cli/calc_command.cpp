@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "calc/loads/calc_run.h"
-#include "calc/loads/result_json.h"
-#include "calc/members/run_summary.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/result_json.h"
 #include "cli/batch_command.h"
 #include "cli/commands.h"
+#include "cli/run_summary.h"
 #include "design/input_file.h"
 
 namespace nuvra::cli {
@@ -37,7 +37,7 @@ int cmdCalc(const std::vector<std::string>& args) {
     if (!openDesign(d, files[0])) return kExitUnusable;
     calc::ResultStore store;
     bool ok = calc::RunCalculation(d, store);
-    std::string text = json ? calc::ResultJson(store, ok) : calc::RunSummary(store, ok);
+    std::string text = json ? calc::ResultJson(store, ok) : RunSummary(store, ok);
     // The JSON keeps its shape; the faults of a failed run go to standard error.
     if (json && !ok) printRunFailure(store, "");
     std::fputs(text.c_str(), stdout);

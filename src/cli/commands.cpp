@@ -10,6 +10,7 @@
 #include <regex>
 #include <system_error>
 
+#include "calc/run/run_faults.h"
 #include "common/error_codes.h"
 #include "common/file_util.h"
 #include "common/interrupt_cleanup.h"

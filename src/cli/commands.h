@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 
 namespace nuvra {
 struct DesignData;

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "calc/loads/calc_run.h"
-#include "calc/members/bar_selection.h"
-#include "calc/members/run_summary.h"
+#include "calc/run/bar_selection.h"
+#include "calc/run/calc_run.h"
 #include "cli/commands.h"
+#include "cli/run_summary.h"
 #include "common/number_format.h"
 #include "design/input_file.h"
 
@@ -25,12 +25,12 @@ constexpr const char* kUsage =
     "[--spacings 100,150,200]";
 
 std::string padRight(const std::string& s, int width) {
-    const int w = calc::DisplayWidth(s);
+    const int w = DisplayWidth(s);
     return w >= width ? s : s + std::string(static_cast<std::size_t>(width - w), ' ');
 }
 
 std::string padLeft(const std::string& s, int width) {
-    const int w = calc::DisplayWidth(s);
+    const int w = DisplayWidth(s);
     return w >= width ? s : std::string(static_cast<std::size_t>(width - w), ' ') + s;
 }
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <system_error>
 
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 #include "cli/commands.h"
 #include "common/error_codes.h"
 #include "common/file_util.h"

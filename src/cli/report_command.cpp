@@ -15,7 +15,7 @@
 #include <optional>
 #include <system_error>
 
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 #include "cli/commands.h"
 #include "common/file_util.h"
 #include "common/interrupt_cleanup.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 #include "design/records.h"
 #include "figures/figure_model.h"
 

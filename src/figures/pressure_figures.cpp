@@ -79,7 +79,7 @@ std::string MakeWallPressureFigure(const FigureInputs& in, int caseNo, double pa
         checkCase(caseNo);
         setLayoutConstants(m);
         const calc::clsSpa& spa = slot(in.results.objSpaWall(caseNo), "objSpaWall");
-        const calc::clsPressure& p = slot(in.results.TateEarthP(caseNo), "TateEarthP");
+        const calc::clsPressure& p = slot(in.results.wall.TateEarthP(caseNo), "TateEarthP");
         return diagramOnly(m, MakePressureTable(p.Qdo(), spa.ELGL, spa.ELDL), false, pageWidth,
                            pageHeight);
     });
@@ -92,10 +92,10 @@ std::string MakeWaterPressureFigure(const FigureInputs& in, int side, int caseNo
         if (side != 0 && side != 1)
             throw formats::FormatError("water side " + std::to_string(side) + " is not 0 or 1");
         setLayoutConstants(m);
-        const calc::CRwp& rwp = slot(in.results.TateRwpOut, "TateRwpOut");
-        const calc::clsPressure& p = side == 0
-                                         ? slot(in.results.TateWaterOutP(caseNo), "TateWaterOutP")
-                                         : slot(in.results.TateWaterInP(caseNo), "TateWaterInP");
+        const calc::CRwp& rwp = slot(in.results.wall.TateRwpOut, "TateRwpOut");
+        const calc::clsPressure& p =
+            side == 0 ? slot(in.results.wall.TateWaterOutP(caseNo), "TateWaterOutP")
+                      : slot(in.results.wall.TateWaterInP(caseNo), "TateWaterInP");
         return diagramOnly(m, MakePressureTable(p.Qdo(), rwp.ELGL, rwp.ELDL), side == 1, pageWidth,
                            pageHeight);
     });

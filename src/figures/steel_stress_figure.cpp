@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "calc/common/arith.h"
-#include "calc/members/section_table.h"
+#include "calc/run/section_table.h"
 #include "common/number_format.h"
 #include "figures/axis_scale.h"
 #include "figures/figure_text.h"
@@ -37,14 +37,14 @@ std::string MakeSteelStressFigure(const FigureInputs& in, double pageWidth, doub
         auto text = [&](const std::string& s, int dir, double x, double y) {
             m.AddText(s, kTextStyle, dir, x, y);
         };
-        const double Hcut = calc::value(r.DanHcut);
+        const double Hcut = calc::value(r.curtailment.DanHcut);
 
         double smax = Ssa, smin = 0, hmax = Hcut, hmin = 0;
         for (int i = 0; i < kCurvePoints; ++i) {
-            smax = std::max(smax, r.DanSs(i));
-            smin = std::min(smin, r.DanSs(i));
-            hmax = std::max(hmax, r.DanHeight(i));
-            hmin = std::min(hmin, r.DanHeight(i));
+            smax = std::max(smax, r.curtailment.DanSs(i));
+            smin = std::min(smin, r.curtailment.DanSs(i));
+            hmax = std::max(hmax, r.curtailment.DanHeight(i));
+            hmin = std::min(hmin, r.curtailment.DanHeight(i));
         }
         const AxisDivision sa = AxisScale(smin, smax);
         const AxisDivision ha = AxisScale(hmin, hmax);
@@ -89,7 +89,7 @@ std::string MakeSteelStressFigure(const FigureInputs& in, double pageWidth, doub
 
         int previous = 0;
         for (int i = 0; i < kCurvePoints; ++i) {
-            const int p = m.AddPoint(hs * r.DanSs(i), hv * r.DanHeight(i));
+            const int p = m.AddPoint(hs * r.curtailment.DanSs(i), hv * r.curtailment.DanHeight(i));
             if (i > 0) m.AddLine(previous, p, 1);
             m.AddCircle(p, kCircleRadius, 1);
             previous = p;
@@ -99,7 +99,8 @@ std::string MakeSteelStressFigure(const FigureInputs& in, double pageWidth, doub
         // such height when the full bars already exceed σsa.
         const bool cut = !calc::CurtailmentImpossible(r);
         for (const auto& [stress, height] :
-             {std::pair{Ssa, calc::value(r.DanL1)}, std::pair{Ssa / 2, calc::value(r.DanH2)}}) {
+             {std::pair{Ssa, calc::value(r.curtailment.DanL1)},
+              std::pair{Ssa / 2, calc::value(r.curtailment.DanH2)}}) {
             if (!cut) break;
             const int k1 = m.AddPoint(0, hv * height);
             const int k2 = m.AddPoint(hs * stress, hv * height);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 #include "design/records.h"
 #include "figures/figure_model.h"
 #include "figures/figures.h"

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 #include "design/input_file.h"
 #include "figure_test_support.h"
 #include "figures/figure_export.h"

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 #include "design/input_file.h"
 #include "figure_test_support.h"
 #include "formats/figure_file.h"

@@ -269,21 +269,21 @@ TEST_F(PressureFigureTest, WallAndWaterFiguresNeedTheirDistributions) {
     earth->WL = 0.225;
     earth->Qdi().Add(2.95, 2.725, 2, 14);
     earth->Calc();
-    results.TateEarthP(1) = std::move(earth);
+    results.wall.TateEarthP(1) = std::move(earth);
     ASSERT_FALSE(MakeWallPressureFigure(inputs(), 1, 110, 60).empty());
     EXPECT_EQ(model.SubFigureCount(), 1);
     EXPECT_DOUBLE_EQ(model.SubFig(1).offsetX, -model.SubFig(1).extents.minX);
 
-    results.TateRwpOut = std::make_unique<calc::CRwp>();
-    results.TateRwpOut->ELGL = 2.95;
-    results.TateRwpOut->ELDL = 0.225;
+    results.wall.TateRwpOut = std::make_unique<calc::CRwp>();
+    results.wall.TateRwpOut->ELGL = 2.95;
+    results.wall.TateRwpOut->ELDL = 0.225;
     auto inner = std::make_unique<calc::clsPressure>();
     inner->WU = 2.95;
     inner->WL = 0.225;
     inner->Qdi().Add(2.95, 0.2, 0, 0);
     inner->Qdi().Add(2.75, 2.525, 0, 24.75);
     inner->Calc();
-    results.TateWaterInP(2) = std::move(inner);
+    results.wall.TateWaterInP(2) = std::move(inner);
     EXPECT_EQ(MakeWaterPressureFigure(inputs(), 0, 2, 110, 60), "");  // no outer water
     EXPECT_EQ(MakeWaterPressureFigure(inputs(), 2, 2, 110, 60), "");  // no such side
     ASSERT_FALSE(MakeWaterPressureFigure(inputs(), 1, 2, 110, 60).empty());

@@ -16,12 +16,12 @@ class SteelStressTest : public FigureTest {
     void SetUp() override {
         design.objInpZairyo.Ssa = 176;
         for (int i = 0; i <= 20; ++i) {
-            results.DanHeight.set(i, 2725.0 * (20 - i) / 20);
-            results.DanSs.set(i, 6.0 * i);
+            results.curtailment.DanHeight.set(i, 2725.0 * (20 - i) / 20);
+            results.curtailment.DanSs.set(i, 6.0 * i);
         }
-        results.DanL1 = 900;
-        results.DanH2 = 290;
-        results.DanHcut = 900;
+        results.curtailment.DanL1 = 900;
+        results.curtailment.DanH2 = 290;
+        results.curtailment.DanHcut = 900;
     }
     std::string build() { return MakeSteelStressFigure(inputs(), 150, 100); }
 };
@@ -75,7 +75,7 @@ TEST_F(SteelStressTest, AxesTicksTextsCurveAndMarkers) {
 }
 
 TEST_F(SteelStressTest, AxesReachTheCutOffHeightAndTheAllowableStress) {
-    results.DanHcut = 3100;  // above the wall top
+    results.curtailment.DanHcut = 3100;  // above the wall top
     design.objInpZairyo.Ssa = 300;
     ASSERT_FALSE(build().empty());
     // Heights 0 ... 3500 in steps of 500; stresses 0 ... 300 in steps of 20.

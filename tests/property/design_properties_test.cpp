@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/calc_run.h"
-#include "calc/loads/result_json.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/result_json.h"
 #include "common/cp932.h"
 #include "design/describe.h"
 #include "design/input_file.h"

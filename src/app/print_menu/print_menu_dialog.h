@@ -15,7 +15,7 @@
 #include <array>
 #include <memory>
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 #include "design/records.h"
 
 class QCheckBox;

@@ -8,8 +8,8 @@
 
 #include "app/message_service.h"
 #include "app/results/results_grid.h"
-#include "calc/loads/result_lines.h"
-#include "calc/members/bar_selection.h"
+#include "calc/run/bar_selection.h"
+#include "calc/run/result_lines.h"
 
 namespace nuvra::app {
 namespace {

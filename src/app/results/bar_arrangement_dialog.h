@@ -8,8 +8,8 @@
 #pragma once
 
 #include "app/input_dialog.h"
-#include "calc/loads/result_store.h"
-#include "calc/members/section_table.h"
+#include "calc/run/result_store.h"
+#include "calc/run/section_table.h"
 
 class QLabel;
 class QPushButton;

@@ -6,7 +6,7 @@
 #include <QStyledItemDelegate>
 #include <cmath>
 
-#include "calc/members/section_table.h"
+#include "calc/run/section_table.h"
 #include "common/number_format.h"
 
 namespace nuvra::app {

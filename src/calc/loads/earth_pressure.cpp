@@ -6,21 +6,19 @@
 
 namespace nuvra::calc {
 
-clsSpJiban& colSpJiban::Add(std::int32_t No, double EU, double H, std::int32_t Kind, double Gs,
-                            double Fai, double CU, double CL, double KhU, double KhL,
-                            std::int32_t Index, bool Before) {
+clsSpJiban& colSpJiban::Add(const SpJibanInputs& layer, std::int32_t Index, bool Before) {
     clsSpJiban j;
-    j.No = No;
-    j.EU = EU;
-    j.EL = fin(EU - H);
-    j.H = H;
-    j.Kind = Kind;
-    j.Gs = Gs;
-    j.Fai = Fai;
-    j.CU = CU;
-    j.CL = CL;
-    j.KhU = KhU;
-    j.KhL = KhL;
+    j.No = layer.No;
+    j.EU = layer.EU;
+    j.EL = fin(layer.EU - layer.H);
+    j.H = layer.H;
+    j.Kind = layer.Kind;
+    j.Gs = layer.Gs;
+    j.Fai = layer.Fai;
+    j.CU = layer.CU;
+    j.CL = layer.CL;
+    j.KhU = layer.KhU;
+    j.KhL = layer.KhL;
     return AddItem(std::move(j), Index, Before);
 }
 

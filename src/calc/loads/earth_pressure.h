@@ -30,12 +30,22 @@ struct clsSpJiban {
     double P1U = 0, P1L = 0, P2U = 0, P2L = 0, PaU = 0, PaL = 0;
 };
 
+/// The inputs of one layer, for colSpJiban::Add; a field not named is 0.
+struct SpJibanInputs {
+    std::int32_t No = 0;
+    double EU = 0;          ///< top elevation
+    double H = 0;           ///< thickness
+    std::int32_t Kind = 0;  ///< 0 sandy soil, other cohesive soil
+    double Gs = 0;
+    double Fai = 0;
+    double CU = 0, CL = 0;
+    double KhU = 0, KhL = 0;
+};
+
 class colSpJiban : public Collection<clsSpJiban> {
   public:
     /// A layer with EL = EU − H, appended (Index 0) or inserted before/after Index.
-    clsSpJiban& Add(std::int32_t No, double EU, double H, std::int32_t Kind, double Gs, double Fai,
-                    double CU, double CL, double KhU, double KhL, std::int32_t Index = 0,
-                    bool Before = false);
+    clsSpJiban& Add(const SpJibanInputs& layer, std::int32_t Index = 0, bool Before = false);
 };
 
 class clsSpa {

@@ -24,12 +24,12 @@ const T& need(const std::unique_ptr<T>& p) {
     return *p;
 }
 
-void CalcSelfWeights(const DesignData& d, ResultStore& store) {
+void CalcSelfWeights(const DesignData& d, LoadSlots& loads) {
     const CInpJyoken& j = d.objInpJyoken;
     const CInpZairyo& z = d.objInpZairyo;
     for (std::int32_t i = 1; i <= kCaseCount; ++i) {
-        store.objWeight(i) = std::make_unique<clsWeight>();
-        clsWeight& w = *store.objWeight(i);
+        loads.objWeight(i) = std::make_unique<clsWeight>();
+        clsWeight& w = *loads.objWeight(i);
         w.Origin = 1;
         w.Kh = 0;
         w.Kv = 0;
@@ -52,9 +52,9 @@ void CalcSelfWeights(const DesignData& d, ResultStore& store) {
     }
 }
 
-void CalcUplift(const DesignData& d, ResultStore& store) {
-    store.objYouatsuryoku = std::make_unique<clsYouatsuryoku>();
-    clsYouatsuryoku& y = *store.objYouatsuryoku;
+void CalcUplift(const DesignData& d, LoadSlots& loads) {
+    loads.objYouatsuryoku = std::make_unique<clsYouatsuryoku>();
+    clsYouatsuryoku& y = *loads.objYouatsuryoku;
     y.B = d.objInpJyoken.B;
     y.T2 = d.objInpJyoken.T2;
     y.TB = d.objInpJyoken.TB;
@@ -63,9 +63,9 @@ void CalcUplift(const DesignData& d, ResultStore& store) {
     y.Calc();
 }
 
-void CalcSurcharge(const DesignData& d, ResultStore& store) {
-    store.objQqw = std::make_unique<clsQqw>();
-    clsQqw& q = *store.objQqw;
+void CalcSurcharge(const DesignData& d, LoadSlots& loads) {
+    loads.objQqw = std::make_unique<clsQqw>();
+    clsQqw& q = *loads.objQqw;
     const CInpMorido& m = d.objInpMorido;
     q.H = fin(d.objInpJyoken.T3 * 0.5 + d.objInpJyoken.H);
     if (m.Morido == 1) {
@@ -85,12 +85,12 @@ void CalcSurcharge(const DesignData& d, ResultStore& store) {
 
 // One set of layer and earth-pressure objects per case, from the ground level down to
 // eldl. Case 1 carries the groundwater and the surcharge; cases 2 and 3 neither.
-void CalcEarthPressureSet(const DesignData& d, ResultStore& store, double eldl, double delta,
+void CalcEarthPressureSet(const DesignData& d, LoadSlots& loads, double eldl, double delta,
                           PerCase<clsKh>& khSet, PerCase<clsSpa>& spaSet) {
     const CInpJyoken& j = d.objInpJyoken;
     const CInpZairyo& z = d.objInpZairyo;
     double elgl = fin(j.H + j.T3);
-    double q = need(store.objQqw).Q();
+    double q = need(loads.objQqw).Q();
     for (std::int32_t i = 1; i <= kCaseCount; ++i) {
         khSet(i) = std::make_unique<clsKh>();
         clsKh& kh = *khSet(i);
@@ -117,33 +117,38 @@ void CalcEarthPressureSet(const DesignData& d, ResultStore& store, double eldl, 
         spa.Jiban().Clear();
         // Sandy layers without cohesion; the seismic coefficients are not passed on.
         for (const clsKhJiban& layer : kh.Jiban())
-            spa.Jiban().Add(layer.No, layer.EU, layer.H, 0, layer.Gs3, z.Fai, 0, 0, 0, 0, 0, false);
+            spa.Jiban().Add({.No = layer.No,
+                             .EU = layer.EU,
+                             .H = layer.H,
+                             .Kind = 0,
+                             .Gs = layer.Gs3,
+                             .Fai = z.Fai});
         spa.Calc();
     }
 }
 
 // Stability set: down to the slab underside. A wall with a footing or a clear taper
 // takes the full wall friction, a plain wall two thirds of it.
-void CalcEarthPressures(const DesignData& d, ResultStore& store) {
+void CalcEarthPressures(const DesignData& d, LoadSlots& loads) {
     const CInpJyoken& j = d.objInpJyoken;
     double slope = cdiv(j.T2 - j.T1, j.H);
     double fai = d.objInpZairyo.Fai;
     double delta = (geTol(j.TB, 0.1) || geTol(slope, 0.1)) ? fai : RoundDecimal(2.0 / 3.0 * fai, 1);
-    CalcEarthPressureSet(d, store, 0, delta, store.objKh, store.objSpa);
+    CalcEarthPressureSet(d, loads, 0, delta, loads.objKh, loads.objSpa);
 }
 
 // Wall-design set: down to mid-depth of the slab, always two thirds of the friction.
-void CalcWallEarthPressures(const DesignData& d, ResultStore& store) {
+void CalcWallEarthPressures(const DesignData& d, LoadSlots& loads) {
     double eldl = fin(d.objInpJyoken.T3 * 0.5);
     double delta = RoundDecimal(2.0 / 3.0 * d.objInpZairyo.Fai, 1);
-    CalcEarthPressureSet(d, store, eldl, delta, store.objKhWall, store.objSpaWall);
+    CalcEarthPressureSet(d, loads, eldl, delta, loads.objKhWall, loads.objSpaWall);
 }
 
-void CalcPressures(ResultStore& store) {
+void CalcPressures(LoadSlots& loads) {
     for (std::int32_t i = 1; i <= kCaseCount; ++i) {
-        store.objPressure(i) = std::make_unique<clsPressure>();
-        clsPressure& p = *store.objPressure(i);
-        const clsSpa& spa = need(store.objSpa(i));
+        loads.objPressure(i) = std::make_unique<clsPressure>();
+        clsPressure& p = *loads.objPressure(i);
+        const clsSpa& spa = need(loads.objSpa(i));
         p.WU = spa.ELGL;
         p.WL = spa.ELDL;
         // Case 2 loads the members with a horizontal resultant.
@@ -154,27 +159,27 @@ void CalcPressures(ResultStore& store) {
     }
 }
 
-void CalcFlotation(const DesignData& d, ResultStore& store) {
-    store.objUkiagari = std::make_unique<CUkiagari>();
-    CUkiagari& u = *store.objUkiagari;
-    u.W = sumRow(store.objWeight(1)).Weight;
-    u.Pvo = need(store.objPressure(1)).Pv();
-    u.U = need(store.objYouatsuryoku).Up();
+void CalcFlotation(const DesignData& d, LoadSlots& loads) {
+    loads.objUkiagari = std::make_unique<CUkiagari>();
+    CUkiagari& u = *loads.objUkiagari;
+    u.W = sumRow(loads.objWeight(1)).Weight;
+    u.Pvo = need(loads.objPressure(1)).Pv();
+    u.U = need(loads.objYouatsuryoku).Up();
     u.Fa = d.objInpJyoken.Fa;
     u.Calc();
 }
 
-void CalcBearing(const DesignData& d, ResultStore& store) {
+void CalcBearing(const DesignData& d, LoadSlots& loads) {
     const CInpJyoken& j = d.objInpJyoken;
     const CInpKiso& k = d.objInpKiso;
 
-    store.objNcNrNq = std::make_unique<CNcNrNq>();
-    CNcNrNq& n = *store.objNcNrNq;
+    loads.objNcNrNq = std::make_unique<CNcNrNq>();
+    CNcNrNq& n = *loads.objNcNrNq;
     n.Fai = k.Fai;
     n.Calc();
 
-    store.objQa = std::make_unique<CQa>();
-    CQa& qa = *store.objQa;
+    loads.objQa = std::make_unique<CQa>();
+    CQa& qa = *loads.objQa;
     qa.B = fin(2 * (j.T2 + j.TB) + j.B);
     qa.C = k.C;
     qa.G1 = k.G1;
@@ -185,10 +190,10 @@ void CalcBearing(const DesignData& d, ResultStore& store) {
     qa.Nq = n.Nq();
     qa.Calc();
 
-    store.objQmax = std::make_unique<CQmax>();
-    CQmax& qm = *store.objQmax;
-    qm.W = sumRow(store.objWeight(3)).Weight;
-    qm.Pv = need(store.objPressure(3)).Pv();
+    loads.objQmax = std::make_unique<CQmax>();
+    CQmax& qm = *loads.objQmax;
+    qm.W = sumRow(loads.objWeight(3)).Weight;
+    qm.Pv = need(loads.objPressure(3)).Pv();
     qm.B = j.B;
     qm.T2 = j.T2;
     qm.TB = j.TB;
@@ -198,20 +203,20 @@ void CalcBearing(const DesignData& d, ResultStore& store) {
 
 }  // namespace
 
-bool CalcLoads(const DesignData& d, ResultStore& store) {
+bool CalcLoads(const DesignData& d, LoadSlots& loads, std::vector<RunFault>& faults) {
     try {
-        CalcSelfWeights(d, store);
-        CalcUplift(d, store);
-        CalcSurcharge(d, store);
-        CalcEarthPressures(d, store);
-        CalcWallEarthPressures(d, store);
-        CalcPressures(store);
-        CalcFlotation(d, store);
-        CalcBearing(d, store);
+        CalcSelfWeights(d, loads);
+        CalcUplift(d, loads);
+        CalcSurcharge(d, loads);
+        CalcEarthPressures(d, loads);
+        CalcWallEarthPressures(d, loads);
+        CalcPressures(loads);
+        CalcFlotation(d, loads);
+        CalcBearing(d, loads);
         return true;
     } catch (...) {
         // Arithmetic faults of the set-up, a missing sum row, an allocation failure.
-        store.faults.push_back({"basCalcGairyoku", "外力の計算", CurrentFaultNumber()});
+        faults.push_back({"basCalcGairyoku", "外力の計算", CurrentFaultNumber()});
         return false;
     }
 }

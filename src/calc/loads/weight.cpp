@@ -24,11 +24,8 @@ const char* const kTitleWater = "内水部";
 
 }  // namespace
 
-clsWeightItem& colWeightItem::Add(std::string Title, std::int32_t SectType, double Size1,
-                                  double Size2, double Size3, std::int32_t N, double Area, double G,
-                                  double Weight, double X, double Y, double Mx, double My) {
-    return AddItem(clsWeightItem{std::move(Title), SectType, Size1, Size2, Size3, N, Area, G,
-                                 Weight, X, Y, Mx, My});
+clsWeightItem& colWeightItem::Add(clsWeightItem item) {
+    return AddItem(std::move(item));
 }
 
 clsWeightItem* colWeightItem::Item(std::string_view title) {
@@ -62,8 +59,16 @@ void clsWeight::CalcWeight() {
 // Items are listed with their sizes first; sumItems fills area, weight and moments.
 void clsWeight::addBodyItems(double bw, double xc) {
     auto add = [&](const char* title, std::int32_t type, double s1, double s2, std::int32_t n,
-                   double g,
-                   double y) { Weight_.Add(title, type, s1, s2, 0, n, 0, g, 0, xc, y, 0, 0); };
+                   double g, double y) {
+        Weight_.Add({.Title = title,
+                     .SectType = type,
+                     .Size1 = s1,
+                     .Size2 = s2,
+                     .N = n,
+                     .G = g,
+                     .X = xc,
+                     .Y = y});
+    };
     add(kTitleWall, 1, T1, H, 2, Gsc, R3(H / 2 + T3));
     if (T2 - T1 > 0.001) add(kTitleDitto, 2, fin(T2 - T1), H, 2, Gsc, R3(H / 3 + T3));
     if (T4 > 0.001) add(kTitleHaunch, 2, T4, T4, 2, Gsc, R3(T4 / 3 + T3));
@@ -79,7 +84,14 @@ void clsWeight::addCase1Backfill(double xc) {
     double ws = R3(taper * hs);
     if (TB <= 0.001) return;
     auto add = [&](const char* title, std::int32_t type, double s1, double s2, double g, double y) {
-        Weight_.Add(title, type, s1, s2, 0, 2, 0, g, 0, xc, y, 0, 0);
+        Weight_.Add({.Title = title,
+                     .SectType = type,
+                     .Size1 = s1,
+                     .Size2 = s2,
+                     .N = 2,
+                     .G = g,
+                     .X = xc,
+                     .Y = y});
     };
     if (hd > 0.001) {
         add(kTitleBackfill, 1, fin(TB + ws), hd, Gs, R3(T3 + H - hd / 2));
@@ -94,8 +106,16 @@ void clsWeight::addCase1Backfill(double xc) {
 // Cases with internal water: the water (less the haunches), then dry backfill.
 void clsWeight::addWaterAndBackfill(double xc) {
     auto add = [&](const char* title, std::int32_t type, double s1, double s2, std::int32_t n,
-                   double g,
-                   double y) { Weight_.Add(title, type, s1, s2, 0, n, 0, g, 0, xc, y, 0, 0); };
+                   double g, double y) {
+        Weight_.Add({.Title = title,
+                     .SectType = type,
+                     .Size1 = s1,
+                     .Size2 = s2,
+                     .N = n,
+                     .G = g,
+                     .X = xc,
+                     .Y = y});
+    };
     add(kTitleWater, 1, B, HWi, 1, Gw, R3(T3 + HWi / 2));
     if (T4 > 0.001) add(kTitleDitto, 2, T4, T4, 2, -Gw, R3(T3 + T4 / 3));
     if (TB > 0.001) {
@@ -129,8 +149,13 @@ void clsWeight::sumItems(double bw) {
         xg = R3(sumMx / sumWeight);
         yg = R3(sumMy / sumWeight);
     }
-    Weight_.Add(std::string(kWeightSumTitle), 0, 0, 0, 0, 0, sumArea, 0, sumWeight, xg, yg, sumMx,
-                sumMy);
+    Weight_.Add({.Title = std::string(kWeightSumTitle),
+                 .Area = sumArea,
+                 .Weight = sumWeight,
+                 .X = xg,
+                 .Y = yg,
+                 .Mx = sumMx,
+                 .My = sumMy});
 }
 
 }  // namespace nuvra::calc

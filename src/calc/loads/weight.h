@@ -30,9 +30,9 @@ struct clsWeightItem {
 class colWeightItem : public Collection<clsWeightItem> {
   public:
     using Collection::Item;
-    clsWeightItem& Add(std::string Title, std::int32_t SectType, double Size1, double Size2,
-                       double Size3, std::int32_t N, double Area, double G, double Weight, double X,
-                       double Y, double Mx, double My);
+    /// Appends the item; callers name the fields they give, e.g.
+    /// Add({.Title = title, .SectType = 1, .Size1 = T1, .Size2 = H, .N = 2, .G = Gsc}).
+    clsWeightItem& Add(clsWeightItem item);
     /// The first item with this title; nullptr when none has it.
     clsWeightItem* Item(std::string_view title);
     const clsWeightItem* Item(std::string_view title) const;

@@ -11,15 +11,15 @@ namespace nuvra::calc {
 namespace {
 
 // Runs a step's body; any fault ends the step with false, leaving what it assigned, and
-// is listed in the store's faults with its number.
+// is listed in faults with its number.
 template <class F>
-bool step(ResultStore& store, const char* slot, const char* what, F&& body) {
+bool step(std::vector<RunFault>& faults, const char* slot, const char* what, F&& body) {
     try {
         body();
         return true;
     } catch (...) {
         // Arithmetic faults, a missing object, an allocation failure.
-        store.faults.push_back({slot, what, CurrentFaultNumber()});
+        faults.push_back({slot, what, CurrentFaultNumber()});
         return false;
     }
 }
@@ -58,7 +58,7 @@ void buildOuterWater(clsPressure& p, int c, const CRwp& out) {
         p, TateWaterOutSegments(c, out.ELGL, out.ELRWL, out.ELLWL, out.ELDL, out.Pw(), out.DH()));
 }
 
-void calcTatekabe(const DesignData& d, ResultStore& s) {
+void calcTatekabe(const DesignData& d, const LoadSlots& loads, TatekabeSlots& s) {
     const CInpJyoken& j = d.objInpJyoken;
     const double Gw = d.objInpZairyo.Gw;
 
@@ -80,7 +80,7 @@ void calcTatekabe(const DesignData& d, ResultStore& s) {
 
     for (int c = 1; c <= kCaseCount; ++c) {
         clsPressure& p = *(s.TateEarthP(c) = std::make_unique<clsPressure>());
-        buildEarthPressure(p, s.objSpaWall(c));
+        buildEarthPressure(p, loads.objSpaWall(c));
         p.Calc();
     }
     for (int c = 1; c <= kCaseCount; ++c) {
@@ -133,7 +133,8 @@ void faceCheck(std::unique_ptr<CRcKukei>& slot, double Md, double Sd, double thi
     FillSectionCheck(rc, std::fabs(Md), std::fabs(Sd), fin(thickness * 1000), d1, bars, z);
 }
 
-void calcTeiban(const DesignData& d, ResultStore& s) {
+void calcTeiban(const DesignData& d, const LoadSlots& loads, const TatekabeSlots& wall,
+                TeibanSlots& s) {
     const CInpJyoken& j = d.objInpJyoken;
     TeibanInputs in;
     in.HWi = j.HWi;
@@ -146,19 +147,20 @@ void calcTeiban(const DesignData& d, ResultStore& s) {
     in.Gsc = d.objInpZairyo.Gsc;
     for (int c = 1; c <= kCaseCount; ++c) {
         const std::size_t i = static_cast<std::size_t>(c - 1);
-        if (const auto& w = s.objWeight(c))
+        if (const auto& w = loads.objWeight(c))
             if (const clsWeightItem* sum = w->Weight().Item(kWeightSumTitle)) in.W[i] = sum->Weight;
-        if (const auto& p = s.objPressure(c)) in.Pv[i] = p->Pv();
-        in.TateM[i] = s.TateM(c, 3);
+        if (const auto& p = loads.objPressure(c)) in.Pv[i] = p->Pv();
+        in.TateM[i] = wall.TateM(c, 3);
     }
-    if (const auto& y = s.objYouatsuryoku) {
+    if (const auto& y = loads.objYouatsuryoku) {
         in.Up = y->Up();
         in.U = y->U();
     }
     CalcTeibanForces(in, s);
 }
 
-void calcFooting(const DesignData& d, ResultStore& s) {
+void calcFooting(const DesignData& d, const LoadSlots& loads, const TeibanSlots& slab,
+                 FootingSlots& s) {
     const CInpJyoken& j = d.objInpJyoken;
     FootingInputs in;
     in.H = j.H;
@@ -168,22 +170,23 @@ void calcFooting(const DesignData& d, ResultStore& s) {
     in.Kento = j.Kento;
     in.Gs = d.objInpZairyo.Gs;
     in.Gt = d.objInpZairyo.Gt;
-    if (const auto& p = s.objPressure(1)) in.Pv1 = p->Pv();
-    if (const auto& p = s.objPressure(3)) in.Pv3 = p->Pv();
-    in.TeibanWs = value(s.TeibanWs);
-    in.TeibanU = value(s.TeibanU);
+    if (const auto& p = loads.objPressure(1)) in.Pv1 = p->Pv();
+    if (const auto& p = loads.objPressure(3)) in.Pv3 = p->Pv();
+    in.TeibanWs = value(slab.TeibanWs);
+    in.TeibanU = value(slab.TeibanU);
     for (int c = 1; c <= kCaseCount; ++c)
-        if (const auto& wr = s.TeibanWr(c)) in.WR[static_cast<std::size_t>(c - 1)] = wr->WR();
+        if (const auto& wr = slab.TeibanWr(c)) in.WR[static_cast<std::size_t>(c - 1)] = wr->WR();
     CalcFootingForces(in, s);
 }
 
-void calcDanotoshi(const DesignData& d, ResultStore& s) {
+void calcDanotoshi(const DesignData& d, const LoadSlots& loads, const TatekabeSlots& wall,
+                   DanotoshiSlots& s) {
     const CInpJyoken& j = d.objInpJyoken;
 
     clsPressure& earth = *(s.DanEarthP = std::make_unique<clsPressure>());
-    buildEarthPressure(earth, s.objSpaWall(1));
+    buildEarthPressure(earth, loads.objSpaWall(1));
     clsPressure& water = *(s.DanWaterP = std::make_unique<clsPressure>());
-    buildOuterWater(water, 1, need(s.TateRwpOut));
+    buildOuterWater(water, 1, need(wall.TateRwpOut));
 
     CRcKukei& rc = *(s.DanRc = std::make_unique<CRcKukei>());
     FillDanRc(rc, d);
@@ -201,12 +204,14 @@ void calcDanotoshi(const DesignData& d, ResultStore& s) {
 
 }  // namespace
 
-bool basCalcTatekabe(const DesignData& d, ResultStore& store) {
-    return step(store, "basCalcTatekabe", "たて壁の断面力の計算", [&] { calcTatekabe(d, store); });
+bool basCalcTatekabe(const DesignData& d, const LoadSlots& loads, TatekabeSlots& wall,
+                     std::vector<RunFault>& faults) {
+    return step(faults, "basCalcTatekabe", "たて壁の断面力の計算",
+                [&] { calcTatekabe(d, loads, wall); });
 }
 
-bool basCalcScTate(const DesignData& d, ResultStore& s) {
-    return step(s, "basCalcScTate", "たて壁の応力度照査", [&] {
+bool basCalcScTate(const DesignData& d, TatekabeSlots& s, std::vector<RunFault>& faults) {
+    return step(faults, "basCalcScTate", "たて壁の応力度照査", [&] {
         const CInpKaburi& k = d.objInpKaburi;
         const CInpHaikin& h = d.objInpHaikin;
         const double T2 = d.objInpJyoken.T2;
@@ -217,14 +222,16 @@ bool basCalcScTate(const DesignData& d, ResultStore& s) {
     });
 }
 
-bool basCalcTeiban(const DesignData& d, ResultStore& store) {
-    return step(store, "basCalcTeiban", "底版の断面力の計算", [&] { calcTeiban(d, store); });
+bool basCalcTeiban(const DesignData& d, const LoadSlots& loads, const TatekabeSlots& wall,
+                   TeibanSlots& slab, std::vector<RunFault>& faults) {
+    return step(faults, "basCalcTeiban", "底版の断面力の計算",
+                [&] { calcTeiban(d, loads, wall, slab); });
 }
 
-bool basCalcScTeiban(const DesignData& d, ResultStore& s) {
+bool basCalcScTeiban(const DesignData& d, TeibanSlots& s, std::vector<RunFault>& faults) {
     // The lower face takes the end moment at the wall axis and the shear at the inner
     // wall face; the upper face the moment and shear at mid-span.
-    return step(s, "basCalcScTeiban", "底版の応力度照査", [&] {
+    return step(faults, "basCalcScTeiban", "底版の応力度照査", [&] {
         const CInpKaburi& k = d.objInpKaburi;
         const CInpHaikin& h = d.objInpHaikin;
         const double T3 = d.objInpJyoken.T3;
@@ -235,14 +242,15 @@ bool basCalcScTeiban(const DesignData& d, ResultStore& s) {
     });
 }
 
-bool basCalcFooting(const DesignData& d, ResultStore& store) {
-    return step(store, "basCalcFooting", "フーチングの断面力の計算",
-                [&] { calcFooting(d, store); });
+bool basCalcFooting(const DesignData& d, const LoadSlots& loads, const TeibanSlots& slab,
+                    FootingSlots& footing, std::vector<RunFault>& faults) {
+    return step(faults, "basCalcFooting", "フーチングの断面力の計算",
+                [&] { calcFooting(d, loads, slab, footing); });
 }
 
-bool basCalcScFooting(const DesignData& d, ResultStore& s) {
+bool basCalcScFooting(const DesignData& d, FootingSlots& s, std::vector<RunFault>& faults) {
     // The footings share the slab's thickness and covers.
-    return step(s, "basCalcScFooting", "フーチングの応力度照査", [&] {
+    return step(faults, "basCalcScFooting", "フーチングの応力度照査", [&] {
         const CInpKaburi& k = d.objInpKaburi;
         const CInpHaikin& h = d.objInpHaikin;
         const double T3 = d.objInpJyoken.T3;
@@ -253,8 +261,10 @@ bool basCalcScFooting(const DesignData& d, ResultStore& s) {
     });
 }
 
-bool basCalcDanotoshi(const DesignData& d, ResultStore& store) {
-    return step(store, "basCalcDanotoshi", "段落とし位置の計算", [&] { calcDanotoshi(d, store); });
+bool basCalcDanotoshi(const DesignData& d, const LoadSlots& loads, const TatekabeSlots& wall,
+                      DanotoshiSlots& curtailment, std::vector<RunFault>& faults) {
+    return step(faults, "basCalcDanotoshi", "段落とし位置の計算",
+                [&] { calcDanotoshi(d, loads, wall, curtailment); });
 }
 
 }  // namespace nuvra::calc

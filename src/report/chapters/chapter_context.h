@@ -6,7 +6,7 @@
 // it wrote in place.
 #pragma once
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 #include "design/records.h"
 #include "figures/figure_model.h"
 #include "report/report_writer.h"

@@ -1,6 +1,6 @@
 // Chapter "たて壁鉄筋の段落としの検討": how half of the outer wall bars may be cut, the
 // steel stress of the remaining bars along the wall, and the cut-off height.
-#include "calc/members/section_table.h"
+#include "calc/run/section_table.h"
 #include "figures/figures.h"
 #include "report/chapters/chapter_tables.h"
 #include "report/chapters/chapters.h"
@@ -25,7 +25,7 @@ bool WriteCurtailmentChapter(const ChapterContext& ctx) {
         w.PrintBlankLines(2);
         w.PrintFixedLine(b, 8);
         if (calc::CurtailmentImpossible(r)) {
-            const calc::CRcKukei& outer = *r.TateRc(1);
+            const calc::CRcKukei& outer = *r.wall.TateRc(1);
             w.PrintBlankLines(1);
             v.n(1) = outer.Ss();
             v.n(2) = outer.Ssa;
@@ -33,33 +33,33 @@ bool WriteCurtailmentChapter(const ChapterContext& ctx) {
             return;
         }
 
-        const double h1 = calc::value(r.DanH1), dla = calc::value(r.DanDLa);
+        const double h1 = calc::value(r.curtailment.DanH1), dla = calc::value(r.curtailment.DanDLa);
         w.PrintBlankLines(1);
         v.n(1) = h1;
         v.n(2) = dla;
-        v.n(3) = calc::value(r.DanL1);
+        v.n(3) = calc::value(r.curtailment.DanL1);
         w.PrintFormatLine(b, 9, v);
         w.PrintBlankLines(1);
-        v.n(1) = calc::value(r.DanH2);
+        v.n(1) = calc::value(r.curtailment.DanH2);
         w.PrintFormatLine(b, 10, v);
         w.PrintBlankLines(1);
         w.PrintFixedLine(b, 11);
         w.PrintBlankLines(1);
-        v.n(1) = calc::value(r.DanHcut);
+        v.n(1) = calc::value(r.curtailment.DanHcut);
         w.PrintFormatLine(b, 12, v);
         w.PrintBlankLines(1);
         w.PrintFixedLine(b, 13);
         w.PrintBlankLines(1);
-        v.n(1) = calc::value(r.DanLa);
-        v.n(2) = calc::value(r.DanD);
+        v.n(1) = calc::value(r.curtailment.DanLa);
+        v.n(2) = calc::value(r.curtailment.DanD);
         v.n(3) = dla;
         w.PrintFormatLine(b, 14, v);
         w.PrintBlankLines(1);
         v.n(1) = ctx.design.objInpHaikin.TateSoto.Dia;
-        v.n(2) = calc::value(r.DanLa);
+        v.n(2) = calc::value(r.curtailment.DanLa);
         w.PrintFormatLine(b, 15, v);
         w.PrintBlankLines(1);
-        v.n(1) = calc::value(r.DanD);
+        v.n(1) = calc::value(r.curtailment.DanD);
         w.PrintFormatLine(b, 16, v);
     });
 }

@@ -13,7 +13,8 @@ namespace nuvra::report {
 namespace {
 
 const calc::CWr& reaction(const ChapterContext& ctx, int c) {
-    return Filled(ctx.results.TeibanWr(c), "the ground reaction under the slab of " + CaseLabel(c));
+    return Filled(ctx.results.slab.TeibanWr(c),
+                  "the ground reaction under the slab of " + CaseLabel(c));
 }
 
 void writeSoil(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
@@ -24,11 +25,11 @@ void writeSoil(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
         w.PrintFixedLine(b, k);
         w.PrintBlankLines(1);
     }
-    v.n(1) = calc::value(r.FootingHd);
+    v.n(1) = calc::value(r.footing.FootingHd);
     v.n(2) = z.Gs;
-    v.n(3) = calc::value(r.FootingHw);
+    v.n(3) = calc::value(r.footing.FootingHw);
     v.n(4) = z.Gt;
-    v.n(5) = r.FootingWs(1);
+    v.n(5) = r.footing.FootingWs(1);
     w.PrintFormatLine(b, 6, v);
     w.PrintBlankLines(1);
     w.PrintFixedLine(b, 7);
@@ -43,7 +44,7 @@ void writeSoil(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
         w.PrintBlankLines(1);
         v.n(1) = ctx.design.objInpJyoken.H;
         v.n(2) = z.Gs;
-        v.n(3) = r.FootingWs(3);
+        v.n(3) = r.footing.FootingWs(3);
         w.PrintFormatLine(b, 11, v);
     }
 }
@@ -72,11 +73,11 @@ void writeNetLoad(const ChapterContext& ctx, ReportWriter& w) {
     for (int k = 1; k <= 5; ++k)
         w.PrintFixedLine(b, k);
     line(6, cols.size() == 2 ? cols : std::vector<int>{1, 3},
-         [&](int c) { return -r.FootingWs(c); });
-    line(8, cols, [&](int) { return -calc::value(r.TeibanWs); });
+         [&](int c) { return -r.footing.FootingWs(c); });
+    line(8, cols, [&](int) { return -calc::value(r.slab.TeibanWs); });
     line(10, cols, [&](int c) { return reaction(ctx, c).WR(); });
-    line(12, {1}, [&](int) { return calc::value(r.TeibanU); });
-    line(14, cols, [&](int c) { return r.FootingWr(c); });
+    line(12, {1}, [&](int) { return calc::value(r.slab.TeibanU); });
+    line(14, cols, [&](int c) { return r.footing.FootingWr(c); });
     w.PrintFixedLine(b, 16);
 }
 
@@ -98,7 +99,7 @@ void writeTriangularLoad(const ChapterContext& ctx, ReportWriter& w, FieldValues
         w.PrintBlankLines(1);
         v.n(1) = Filled(r.objPressure(c), "the earth pressure on the wall of " + CaseLabel(c)).Pv();
         w.PrintFormatLine(b, 4, v);
-        v.n(1) = r.FootingWp(c);
+        v.n(1) = r.footing.FootingWp(c);
         w.PrintFormatLine(b, 5, v);
         v.n(1) = ctx.design.objInpJyoken.TB;
         w.PrintFormatLine(b, 6, v);
@@ -127,8 +128,8 @@ void writeSectionForces(const ChapterContext& ctx, ReportWriter& w, FieldValues&
         w.PrintFixedLine(b, k);
     }
     for (int c : MemberCases(ctx.design.objInpJyoken.Kento)) {
-        const calc::CFootingMS& ms =
-            Filled(ctx.results.FootingMS(c), "the footing section forces of " + CaseLabel(c));
+        const calc::CFootingMS& ms = Filled(ctx.results.footing.FootingMS(c),
+                                            "the footing section forces of " + CaseLabel(c));
         w.PrintBlankLines(1);
         v.t(1) = CaseLabel(c);
         w.PrintFormatLine(b, 22, v);
@@ -155,8 +156,10 @@ void writeSectionForces(const ChapterContext& ctx, ReportWriter& w, FieldValues&
 }
 
 void writeSectionCheck(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
-    const calc::CRcKukei& lower = Filled(ctx.results.FootingRc(1), "the lower footing face check");
-    const calc::CRcKukei& upper = Filled(ctx.results.FootingRc(2), "the upper footing face check");
+    const calc::CRcKukei& lower =
+        Filled(ctx.results.footing.FootingRc(1), "the lower footing face check");
+    const calc::CRcKukei& upper =
+        Filled(ctx.results.footing.FootingRc(2), "the upper footing face check");
     FormatBlock b = w.ReadFormatBlock("フーチングの設計_応力度");
     w.PrintPageBreak();
     w.PrintFixedLine(b, 1);
@@ -171,7 +174,7 @@ void writeSectionCheck(const ChapterContext& ctx, ReportWriter& w, FieldValues& 
 bool WriteFootingChapter(const ChapterContext& ctx) {
     return ctx.writer.RunChapter([&](ReportWriter& w) {
         // A run without footings computes none of this chapter.
-        if (!ctx.results.FootingHd) throw ReportError("the footings were not designed");
+        if (!ctx.results.footing.FootingHd) throw ReportError("the footings were not designed");
         FieldValues v;
         writeSoil(ctx, w, v);
         writeNetLoad(ctx, w);

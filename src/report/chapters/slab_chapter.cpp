@@ -14,7 +14,8 @@ namespace nuvra::report {
 namespace {
 
 const calc::CWr& reaction(const ChapterContext& ctx, int c) {
-    return Filled(ctx.results.TeibanWr(c), "the ground reaction under the slab of " + CaseLabel(c));
+    return Filled(ctx.results.slab.TeibanWr(c),
+                  "the ground reaction under the slab of " + CaseLabel(c));
 }
 
 const calc::clsPressure& wallPressure(const ChapterContext& ctx, int c) {
@@ -25,7 +26,7 @@ void writeLoads(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
     const CInpJyoken& j = ctx.design.objInpJyoken;
     const CInpZairyo& z = ctx.design.objInpZairyo;
     const calc::ResultStore& r = ctx.results;
-    const double Bw = calc::value(r.TeibanBw);
+    const double Bw = calc::value(r.slab.TeibanBw);
     FormatBlock b = w.ReadFormatBlock("底版の設計_1");
     for (int k = 1; k <= 4; ++k) {
         w.PrintFixedLine(b, k);
@@ -33,7 +34,7 @@ void writeLoads(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
     }
     v.n(1) = j.B;
     v.n(2) = j.T2;
-    v.n(3) = calc::value(r.TeibanL);
+    v.n(3) = calc::value(r.slab.TeibanL);
     w.PrintFormatLine(b, 5, v);
     w.PrintBlankLines(1);
     w.PrintFixedLine(b, 6);
@@ -57,14 +58,14 @@ void writeLoads(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
     w.PrintBlankLines(1);
     v.n(1) = j.HWi;
     v.n(2) = z.Gw;
-    v.n(3) = calc::value(r.TeibanWw);
+    v.n(3) = calc::value(r.slab.TeibanWw);
     w.PrintFormatLine(b, 11, v);
     w.PrintBlankLines(1);
     w.PrintFixedLine(b, 12);
     w.PrintBlankLines(1);
     v.n(1) = j.T3;
     v.n(2) = z.Gsc;
-    v.n(3) = calc::value(r.TeibanWs);
+    v.n(3) = calc::value(r.slab.TeibanWs);
     w.PrintFormatLine(b, 13, v);
     w.PrintBlankLines(1);
     w.PrintFixedLine(b, 19);
@@ -131,15 +132,15 @@ void writeNetLoad(const ChapterContext& ctx, ReportWriter& w) {
     for (int k = 1; k <= 5; ++k)
         w.PrintFixedLine(b, k);
     line(
-        6, [&](int) { return -calc::value(r.TeibanWw); }, false);
+        6, [&](int) { return -calc::value(r.slab.TeibanWw); }, false);
     line(
-        8, [&](int) { return -calc::value(r.TeibanWs); }, true);
+        8, [&](int) { return -calc::value(r.slab.TeibanWs); }, true);
     line(
         10, [&](int c) { return reaction(ctx, c).WR(); }, true);
     line(
-        12, [&](int) { return calc::value(r.TeibanU); }, true);
+        12, [&](int) { return calc::value(r.slab.TeibanU); }, true);
     line(
-        14, [&](int c) { return r.TeibanW(c); }, true);
+        14, [&](int c) { return r.slab.TeibanW(c); }, true);
 }
 
 void writeSectionForces(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
@@ -162,7 +163,7 @@ void writeSectionForces(const ChapterContext& ctx, ReportWriter& w, FieldValues&
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const int c = cases[i];
         const calc::CTeibanMS& ms =
-            Filled(ctx.results.TeibanMS(c), "the slab section forces of " + CaseLabel(c));
+            Filled(ctx.results.slab.TeibanMS(c), "the slab section forces of " + CaseLabel(c));
         // The third case starts a page of its own.
         if (i < 2)
             w.PrintBlankLines(1);
@@ -193,8 +194,8 @@ void writeSectionForces(const ChapterContext& ctx, ReportWriter& w, FieldValues&
 }
 
 void writeSectionCheck(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
-    const calc::CRcKukei& lower = Filled(ctx.results.TeibanRc(1), "the lower slab face check");
-    const calc::CRcKukei& upper = Filled(ctx.results.TeibanRc(2), "the upper slab face check");
+    const calc::CRcKukei& lower = Filled(ctx.results.slab.TeibanRc(1), "the lower slab face check");
+    const calc::CRcKukei& upper = Filled(ctx.results.slab.TeibanRc(2), "the upper slab face check");
     FormatBlock b = w.ReadFormatBlock("底版の設計_4");
     w.PrintPageBreak();
     w.PrintFixedLine(b, 1);

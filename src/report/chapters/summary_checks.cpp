@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/members/section_table.h"
+#include "calc/run/section_table.h"
 #include "common/number_format.h"
 
 namespace nuvra::report {
@@ -59,7 +59,7 @@ CheckSummary SummariseChecks(const calc::ResultStore& r) {
         add("付着応力度 τo", rc->T0(), rc->Toa, rc->HanteiTo());
     }
     s.curtailmentImpossible = calc::CurtailmentImpossible(r);
-    if (!s.curtailmentImpossible && r.DanHcut) s.cutHeight = *r.DanHcut;
+    if (!s.curtailmentImpossible && r.curtailment.DanHcut) s.cutHeight = *r.curtailment.DanHcut;
 
     auto collect = [&](const CheckLine& c) {
         if (!c.ok) s.failures.push_back(nameOf(c));

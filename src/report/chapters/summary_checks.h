@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 
 namespace nuvra::report {
 

@@ -29,7 +29,7 @@ std::vector<EarthPressureCase> earthPressureCases(const ChapterContext& ctx) {
     else
         cases = {{1, "(ケースⅠ)", nullptr, 0}};
     for (EarthPressureCase& c : cases) {
-        c.pressure = &Filled(ctx.results.TateEarthP(c.caseNo),
+        c.pressure = &Filled(ctx.results.wall.TateEarthP(c.caseNo),
                              "the earth pressure on the wall of " + CaseLabel(c.caseNo));
         c.rows = c.pressure->Detail().Count();
         CheckTableRows(c.rows);
@@ -70,24 +70,24 @@ void writeSectionForces(const ChapterContext& ctx, ReportWriter& w, FieldValues&
     w.PrintBlankLines(1);
     for (int k = 2; k <= 7; ++k)
         w.PrintFixedLine(b, k);
-    printCaseRows(w, b, v, cases, r.TateM, 8, 11);
+    printCaseRows(w, b, v, cases, r.wall.TateM, 8, 11);
     w.PrintFixedLine(b, 12);
     w.PrintFixedLine(b, 13);
     w.PrintBlankLines(1);
     for (int k = 14; k <= 19; ++k)
         w.PrintFixedLine(b, k);
-    printCaseRows(w, b, v, cases, r.TateS, 20, 23);
+    printCaseRows(w, b, v, cases, r.wall.TateS, 20, 23);
     w.PrintFixedLine(b, 24);
     w.PrintFixedLine(b, 25);
     w.PrintBlankLines(1);
     for (int k = 26; k <= 29; ++k)
         w.PrintFixedLine(b, k);
-    v.n(1) = calc::value(r.TateMmax);
-    v.n(2) = calc::value(r.TateMmin);
+    v.n(1) = calc::value(r.wall.TateMmax);
+    v.n(2) = calc::value(r.wall.TateMmin);
     w.PrintFormatLine(b, 30, v);
     w.PrintFixedLine(b, 31);
-    v.n(1) = calc::value(r.TateSmax);
-    v.n(2) = calc::value(r.TateSmin);
+    v.n(1) = calc::value(r.wall.TateSmax);
+    v.n(2) = calc::value(r.wall.TateSmin);
     w.PrintFormatLine(b, 32, v);
     w.PrintFixedLine(b, 33);
 }
@@ -95,8 +95,8 @@ void writeSectionForces(const ChapterContext& ctx, ReportWriter& w, FieldValues&
 // Both faces side by side when both carry bars; otherwise the face with bars alone (the
 // inner face when neither has any), its values given for both columns.
 void writeSectionCheck(const ChapterContext& ctx, ReportWriter& w, FieldValues& v) {
-    const calc::CRcKukei& outer = Filled(ctx.results.TateRc(1), "the outer wall face check");
-    const calc::CRcKukei& inner = Filled(ctx.results.TateRc(2), "the inner wall face check");
+    const calc::CRcKukei& outer = Filled(ctx.results.wall.TateRc(1), "the outer wall face check");
+    const calc::CRcKukei& inner = Filled(ctx.results.wall.TateRc(2), "the inner wall face check");
     const bool hasOuter = outer.Asi() > 0.01, hasInner = inner.Asi() > 0.01;
     const bool both = hasOuter && hasInner;
     const calc::CRcKukei& first = both || hasOuter ? outer : inner;

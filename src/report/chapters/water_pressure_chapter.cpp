@@ -73,11 +73,11 @@ void writeSide(const ChapterContext& ctx, ReportWriter& w, FieldValues& v, const
 bool WriteWaterPressureChapter(const ChapterContext& ctx) {
     return ctx.writer.RunChapter([&](ReportWriter& w) {
         const calc::clsPressure& outer =
-            pressureOf(ctx.results.TateWaterOutP, 1, "outer water pressure");
+            pressureOf(ctx.results.wall.TateWaterOutP, 1, "outer water pressure");
         // The inner water of a case that is designed: case Ⅲ when Kento leaves case Ⅱ out.
         const int innerCase = InnerWaterCase(ctx.design.objInpJyoken.Kento);
         const calc::clsPressure& inner =
-            pressureOf(ctx.results.TateWaterInP, innerCase, "inner water pressure");
+            pressureOf(ctx.results.wall.TateWaterInP, innerCase, "inner water pressure");
         FieldValues v;
         if (outer.Detail().Count() > 0) writeSide(ctx, w, v, "たて壁の設計_2", outer, 0, 1);
         writeSide(ctx, w, v, "たて壁の設計_3", inner, 1, innerCase);

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/input_dialog_registry.h"
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 #include "dialog_test_support.h"
 
 using namespace nuvra;

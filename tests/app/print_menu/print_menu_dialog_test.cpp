@@ -10,7 +10,7 @@
 
 #include "app/print_menu/print_menu_dialog.h"
 #include "app_test_support.h"
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 #include "print_test_support.h"
 #include "report/report_generation.h"
 

@@ -10,9 +10,9 @@
 #include "app/results/bar_arrangement_dialog.h"
 #include "app/results/results_grid.h"
 #include "app_test_support.h"
-#include "calc/loads/calc_run.h"
-#include "calc/loads/result_lines.h"
-#include "calc/members/bar_selection.h"
+#include "calc/run/bar_selection.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/result_lines.h"
 #include "common/number_format.h"
 
 using namespace nuvra;

@@ -50,7 +50,7 @@ clsSpa oneLayer(double fai, double delta, double q) {
     clsSpa s;
     s.Delta = delta;
     s.Q = q;
-    s.Jiban().Add(1, 2, 2, 0, 18, fai, 0, 0, 0, 0);
+    s.Jiban().Add({.No = 1, .EU = 2, .H = 2, .Gs = 18, .Fai = fai});
     return s;
 }
 
@@ -72,7 +72,7 @@ TEST(EarthPressure, SandyLayerWithWallFriction) {
 
 TEST(EarthPressure, SurchargeAndSecondLayerCarryTheOverburden) {
     clsSpa s = oneLayer(30, 0, 10);
-    s.Jiban().Add(2, 0, 1, 0, 10, 30, 0, 0, 0.2, 0.2);
+    s.Jiban().Add({.No = 2, .EU = 0, .H = 1, .Gs = 10, .Fai = 30, .KhU = 0.2, .KhL = 0.2});
     s.Calc();
     ASSERT_EQ(s.Error(), 0);
     EXPECT_DOUBLE_EQ(s.Q2(), 10);
@@ -93,7 +93,7 @@ TEST(EarthPressure, SurchargeAndSecondLayerCarryTheOverburden) {
 TEST(EarthPressure, CohesiveLayerTakesTheLargerReducedPressure) {
     clsSpa s;
     s.Q = 10;
-    s.Jiban().Add(1, 2, 1, 1, 18, 0, 4, 20, 0, 0);
+    s.Jiban().Add({.No = 1, .EU = 2, .H = 1, .Kind = 1, .Gs = 18, .Fai = 0, .CU = 4, .CL = 20});
     s.Calc();
     ASSERT_EQ(s.Error(), 0);
     const clsSpJiban& j = *s.Jiban().Item(1);
@@ -109,8 +109,8 @@ TEST(EarthPressure, CohesiveLayerTakesTheLargerReducedPressure) {
 
 TEST(EarthPressure, OverflowStopsAtTheLayerAndKeepsTheOnesBefore) {
     clsSpa s = oneLayer(30, 20, 0);
-    s.Jiban().Add(2, 0, 100, 0, 1e307, 30, 0, 0, 0, 0);
-    s.Jiban().Add(3, -100, 1, 0, 18, 30, 0, 0, 0, 0);
+    s.Jiban().Add({.No = 2, .EU = 0, .H = 100, .Gs = 1e307, .Fai = 30});
+    s.Jiban().Add({.No = 3, .EU = -100, .H = 1, .Gs = 18, .Fai = 30});
     s.Calc();
     EXPECT_EQ(s.Error(), kErrOverflow);
     EXPECT_DOUBLE_EQ(s.Jiban().Item(1)->PL, 10.06);
@@ -120,9 +120,9 @@ TEST(EarthPressure, OverflowStopsAtTheLayerAndKeepsTheOnesBefore) {
 
 TEST(EarthPressure, LayersInsertAtPositions) {
     clsSpa s;
-    s.Jiban().Add(1, 3, 1, 0, 18, 30, 0, 0, 0, 0);
-    s.Jiban().Add(3, 1, 1, 0, 18, 30, 0, 0, 0, 0);
-    s.Jiban().Add(2, 2, 1, 0, 18, 30, 0, 0, 0, 0, 2, true);
+    s.Jiban().Add({.No = 1, .EU = 3, .H = 1, .Gs = 18, .Fai = 30});
+    s.Jiban().Add({.No = 3, .EU = 1, .H = 1, .Gs = 18, .Fai = 30});
+    s.Jiban().Add({.No = 2, .EU = 2, .H = 1, .Gs = 18, .Fai = 30}, 2, true);
     std::int32_t expect = 1;
     for (const clsSpJiban& j : s.Jiban())
         EXPECT_EQ(j.No, expect++);

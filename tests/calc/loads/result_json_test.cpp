@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/calc_run.h"
-#include "calc/loads/json_writer.h"
-#include "calc/loads/result_json.h"
-#include "calc/loads/result_lines.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/json_writer.h"
+#include "calc/run/result_json.h"
+#include "calc/run/result_lines.h"
 #include "json_value.h"
 
 namespace nuvra::calc {
@@ -170,12 +170,12 @@ TEST(ResultJson, FootingForcesHaveThreePointLists) {
 TEST(ResultJson, PartlyFilledMemberSlots) {
     ResultStore s;
     // A number array begun by its step: the entries not reached read 0.
-    s.TeibanW.set(1, 4.5);
-    s.DanSs.set(0, 0);
-    s.TateM.set(1, 0, 2.5);
+    s.slab.TeibanW.set(1, 4.5);
+    s.curtailment.DanSs.set(0, 0);
+    s.wall.TateM.set(1, 0, 2.5);
     // A face pair begun: the face not reached is null.
-    s.TateRc(1) = std::make_unique<CRcKukei>();
-    s.TeibanL = 0.0;
+    s.wall.TateRc(1) = std::make_unique<CRcKukei>();
+    s.slab.TeibanL = 0.0;
     test::JsonValue doc = test::parseJson(ResultJson(s, false));
     ASSERT_EQ(doc["TeibanW"].items.size(), 3u);
     EXPECT_EQ(doc["TeibanW"].items[0].number, 4.5);

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
-#include "calc/loads/calc_run.h"
-#include "calc/loads/result_json.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/result_json.h"
 #include "design/input_file.h"
 #include "json_compare.h"
 #include "test_util.h"

@@ -199,8 +199,8 @@ TEST(SelfWeight, RecalculationStartsAfresh) {
 
 TEST(Collection, InsertBeforeAfterAndRemove) {
     colWeightItem c;
-    c.Add("a", 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-    c.Add("c", 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    c.Add({.Title = "a", .SectType = 1});
+    c.Add({.Title = "c", .SectType = 1});
     c.AddItem(clsWeightItem{"b"}, 1, false);
     c.AddItem(clsWeightItem{"0"}, 1, true);
     std::string order;

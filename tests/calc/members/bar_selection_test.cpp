@@ -1,14 +1,14 @@
 // Automatic bar selection against a plainly written exhaustive search, on the example
 // designs and on generated ones; a face for which nothing passes; plain round bars.
-#include "calc/members/bar_selection.h"
+#include "calc/run/bar_selection.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "calc/loads/calc_run.h"
-#include "calc/loads/result_json.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/result_json.h"
 #include "design/input_file.h"
 #include "design_generator.h"
 #include "test_util.h"

@@ -1,14 +1,14 @@
 // One row per design: the CSV table of many designs, a file that cannot be read in the
 // middle, the same rows from one thread and from several, and series of designs with
 // their inputs checked as the dialogs check them.
-#include "calc/members/design_summary.h"
+#include "calc/run/design_summary.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "calc/members/design_series.h"
+#include "calc/run/design_series.h"
 #include "design/input_file.h"
 #include "design/rules.h"
 #include "design_generator.h"

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/calc_run.h"
-#include "calc/loads/result_json.h"
-#include "calc/members/section_table.h"
+#include "calc/common/arith.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/result_json.h"
+#include "calc/run/section_table.h"
 #include "json_value.h"
 
 namespace nuvra::calc {
@@ -49,16 +50,16 @@ TEST(MemberSteps, RunWithoutFootingsClearsTheFootingsOfTheRunBefore) {
     withFootings.objInpJyoken.TB = 0.5;
     ResultStore s;
     ASSERT_TRUE(RunCalculation(withFootings, s));
-    ASSERT_TRUE(s.FootingRc(1) && s.FootingRc(2) && s.FootingMS(3));
-    ASSERT_TRUE(s.FootingMmax.has_value());
+    ASSERT_TRUE(s.footing.FootingRc(1) && s.footing.FootingRc(2) && s.footing.FootingMS(3));
+    ASSERT_TRUE(s.footing.FootingMmax.has_value());
     EXPECT_FALSE(json(s, true)["FootingRc"].isNull());
 
     DesignData without;  // TB = 0
     ASSERT_TRUE(RunCalculation(without, s));
     EXPECT_FALSE(s.blnFooting);
-    EXPECT_FALSE(s.FootingRc(1) || s.FootingRc(2) || s.FootingMS(1));
-    EXPECT_FALSE(s.FootingHw || s.FootingMmax || s.FootingSneg);
-    EXPECT_FALSE(s.FootingWs.assigned());
+    EXPECT_FALSE(s.footing.FootingRc(1) || s.footing.FootingRc(2) || s.footing.FootingMS(1));
+    EXPECT_FALSE(s.footing.FootingHw || s.footing.FootingMmax || s.footing.FootingSneg);
+    EXPECT_FALSE(s.footing.FootingWs.assigned());
     EXPECT_EQ(FindSection(s, SectionId::FootingSita), nullptr);
     const JsonValue doc = json(s, true);
     for (const char* slot : kFootingSlots)
@@ -83,21 +84,21 @@ TEST(MemberSteps, KentoLeavesOneCaseOutOfEveryMember) {
             SCOPED_TRACE(testing::Message() << "Kento " << t.Kento << " case " << c);
             const bool out = c == t.removed;
             // The distributions are built for every case all the same.
-            ASSERT_TRUE(s.TateEarthP(c) && s.TateWaterInP(c));
+            ASSERT_TRUE(s.wall.TateEarthP(c) && s.wall.TateWaterInP(c));
             if (out) {
                 for (int k = 0; k < 4; ++k) {
-                    EXPECT_EQ(s.TateM(c, k), 0);
-                    EXPECT_EQ(s.TateS(c, k), 0);
+                    EXPECT_EQ(s.wall.TateM(c, k), 0);
+                    EXPECT_EQ(s.wall.TateS(c, k), 0);
                 }
-                EXPECT_EQ(s.TeibanMS(c)->Ms, 0);
-                EXPECT_EQ(s.TeibanMS(c)->WR, 0);
-                for (const clsXSM& p : s.TeibanMS(c)->XSM())
+                EXPECT_EQ(s.slab.TeibanMS(c)->Ms, 0);
+                EXPECT_EQ(s.slab.TeibanMS(c)->WR, 0);
+                for (const clsXSM& p : s.slab.TeibanMS(c)->XSM())
                     EXPECT_TRUE(p.S == 0 && p.M == 0);
-                EXPECT_EQ(s.FootingMS(c)->WR, 0);
-                EXPECT_EQ(s.FootingMS(c)->WP, 0);
+                EXPECT_EQ(s.footing.FootingMS(c)->WR, 0);
+                EXPECT_EQ(s.footing.FootingMS(c)->WP, 0);
             } else {
-                EXPECT_NE(s.TateM(c, 3), 0);
-                EXPECT_NE(s.TeibanMS(c)->WR, 0);
+                EXPECT_NE(s.wall.TateM(c, 3), 0);
+                EXPECT_NE(s.slab.TeibanMS(c)->WR, 0);
             }
         }
     }
@@ -110,30 +111,30 @@ TEST(MemberSteps, FacesTakeTheEnvelopeOfTheirSign) {
     ResultStore s;
     ASSERT_TRUE(RunCalculation(d, s));
     // Earth pressure bends the wall outward, the full channel inward.
-    EXPECT_GT(s.TateM(1, 3), 0);
-    EXPECT_LT(s.TateM(2, 3), 0);
-    EXPECT_EQ(s.TateRc(1)->Md, value(s.TateMmax));
-    EXPECT_EQ(s.TateRc(2)->Md, -value(s.TateMmin));
-    EXPECT_EQ(s.TateRc(2)->Sd, -value(s.TateSmin));
-    EXPECT_EQ(s.TateRc(1)->H, 300);
-    EXPECT_EQ(s.TateRc(2)->d1, d.objInpKaburi.TateUchi);
+    EXPECT_GT(s.wall.TateM(1, 3), 0);
+    EXPECT_LT(s.wall.TateM(2, 3), 0);
+    EXPECT_EQ(s.wall.TateRc(1)->Md, value(s.wall.TateMmax));
+    EXPECT_EQ(s.wall.TateRc(2)->Md, -value(s.wall.TateMmin));
+    EXPECT_EQ(s.wall.TateRc(2)->Sd, -value(s.wall.TateSmin));
+    EXPECT_EQ(s.wall.TateRc(1)->H, 300);
+    EXPECT_EQ(s.wall.TateRc(2)->d1, d.objInpKaburi.TateUchi);
     // The wall hands its total moment to the slab end.
     for (int c = 1; c <= 3; ++c)
-        EXPECT_EQ(s.TeibanMS(c)->Ms, s.TateM(c, 3));
-    EXPECT_EQ(s.TeibanRc(1)->Md, s.TeibanMmax(1));
-    EXPECT_EQ(s.TeibanRc(1)->Sd, s.TeibanSmax(2));
-    EXPECT_EQ(s.TeibanRc(2)->Md, -s.TeibanMmin(3));
-    EXPECT_EQ(s.TeibanRc(1)->d1, d.objInpKaburi.SokoSita);
+        EXPECT_EQ(s.slab.TeibanMS(c)->Ms, s.wall.TateM(c, 3));
+    EXPECT_EQ(s.slab.TeibanRc(1)->Md, s.slab.TeibanMmax(1));
+    EXPECT_EQ(s.slab.TeibanRc(1)->Sd, s.slab.TeibanSmax(2));
+    EXPECT_EQ(s.slab.TeibanRc(2)->Md, -s.slab.TeibanMmin(3));
+    EXPECT_EQ(s.slab.TeibanRc(1)->d1, d.objInpKaburi.SokoSita);
     // The footings share the slab's thickness and covers but have their own bars.
-    EXPECT_EQ(s.FootingRc(1)->H, 300);
-    EXPECT_EQ(s.FootingRc(2)->d1, d.objInpKaburi.SokoUe);
-    EXPECT_EQ(s.FootingRc(1)->Sd, value(s.FootingSpos));
+    EXPECT_EQ(s.footing.FootingRc(1)->H, 300);
+    EXPECT_EQ(s.footing.FootingRc(2)->d1, d.objInpKaburi.SokoUe);
+    EXPECT_EQ(s.footing.FootingRc(1)->Sd, value(s.footing.FootingSpos));
     // The curtailment ends at the search against half the allowable steel stress.
-    ASSERT_TRUE(s.DanRc && s.DanHcut);
-    EXPECT_EQ(s.DanRc->ctc, 2 * d.objInpHaikin.TateSoto.ctc);
-    EXPECT_EQ(s.DanRc->Ssa, 0.5 * d.objInpZairyo.Ssa);
-    EXPECT_EQ(s.DanHeight(20), 0);
-    EXPECT_DOUBLE_EQ(s.DanHeight(0), (0.15 + 2.0) * 1000);
+    ASSERT_TRUE(s.curtailment.DanRc && s.curtailment.DanHcut);
+    EXPECT_EQ(s.curtailment.DanRc->ctc, 2 * d.objInpHaikin.TateSoto.ctc);
+    EXPECT_EQ(s.curtailment.DanRc->Ssa, 0.5 * d.objInpZairyo.Ssa);
+    EXPECT_EQ(s.curtailment.DanHeight(20), 0);
+    EXPECT_DOUBLE_EQ(s.curtailment.DanHeight(0), (0.15 + 2.0) * 1000);
 }
 
 TEST(MemberSteps, LoadFailureLeavesThePartsTheStepsCouldReach) {
@@ -143,19 +144,19 @@ TEST(MemberSteps, LoadFailureLeavesThePartsTheStepsCouldReach) {
     EXPECT_FALSE(RunCalculation(d, s));
     // The wall step created its water objects and the first earth-pressure object, then
     // found no wall-design earth pressure to read.
-    ASSERT_TRUE(s.TateRwpOut && s.TateRwpIn);
-    ASSERT_TRUE(s.TateEarthP(1));
-    EXPECT_EQ(s.TateEarthP(1)->Qdi().Count(), 0);
-    EXPECT_FALSE(s.TateEarthP(2) || s.TateWaterOutP(1));
-    EXPECT_FALSE(s.TateM.assigned() || s.TateMmax);
+    ASSERT_TRUE(s.wall.TateRwpOut && s.wall.TateRwpIn);
+    ASSERT_TRUE(s.wall.TateEarthP(1));
+    EXPECT_EQ(s.wall.TateEarthP(1)->Qdi().Count(), 0);
+    EXPECT_FALSE(s.wall.TateEarthP(2) || s.wall.TateWaterOutP(1));
+    EXPECT_FALSE(s.wall.TateM.assigned() || s.wall.TateMmax);
     // The checks run on forces that were never assigned: 0.
-    ASSERT_TRUE(s.TateRc(1) && s.TateRc(2));
-    EXPECT_EQ(s.TateRc(1)->Md, 0);
+    ASSERT_TRUE(s.wall.TateRc(1) && s.wall.TateRc(2));
+    EXPECT_EQ(s.wall.TateRc(1)->Md, 0);
     // The slab step could create its width and load objects, the curtailment its
     // pressure objects; their searches never started.
-    EXPECT_TRUE(s.TeibanL.has_value());
-    EXPECT_TRUE(s.DanEarthP != nullptr);
-    EXPECT_FALSE(s.DanHcut.has_value());
+    EXPECT_TRUE(s.slab.TeibanL.has_value());
+    EXPECT_TRUE(s.curtailment.DanEarthP != nullptr);
+    EXPECT_FALSE(s.curtailment.DanHcut.has_value());
 
     const JsonValue doc = json(s, false);
     ASSERT_EQ(doc["TateEarthP"].items.size(), 3u);
@@ -171,16 +172,16 @@ TEST(MemberSteps, UnreadableBondStressFailsEveryCheckStep) {
     d.objInpZairyo.Toa = "1,5";
     ResultStore s;
     EXPECT_FALSE(RunCalculation(d, s));
-    EXPECT_TRUE(basCalcTatekabe(d, s));  // the forces do not need it
-    EXPECT_FALSE(basCalcScTate(d, s));
+    EXPECT_TRUE(basCalcTatekabe(d, s, s.wall, s.faults));  // the forces do not need it
+    EXPECT_FALSE(basCalcScTate(d, s.wall, s.faults));
     // The outer face got its inputs up to the bond stress, then the step stopped.
-    ASSERT_TRUE(s.TateRc(1));
-    EXPECT_EQ(s.TateRc(1)->Tca, d.objInpZairyo.Ta);
-    EXPECT_EQ(s.TateRc(1)->HanteiSs(), "OUT");
-    EXPECT_FALSE(s.TateRc(2));
-    EXPECT_FALSE(basCalcScTeiban(d, s));
-    EXPECT_FALSE(basCalcDanotoshi(d, s));
-    EXPECT_FALSE(s.DanHeight.assigned());
+    ASSERT_TRUE(s.wall.TateRc(1));
+    EXPECT_EQ(s.wall.TateRc(1)->Tca, d.objInpZairyo.Ta);
+    EXPECT_EQ(s.wall.TateRc(1)->HanteiSs(), "OUT");
+    EXPECT_FALSE(s.wall.TateRc(2));
+    EXPECT_FALSE(basCalcScTeiban(d, s.slab, s.faults));
+    EXPECT_FALSE(basCalcDanotoshi(d, s, s.wall, s.curtailment, s.faults));
+    EXPECT_FALSE(s.curtailment.DanHeight.assigned());
 }
 
 // Degenerate designs: the affected checks fail on their own ("OUT", zeros, Error), the
@@ -269,9 +270,9 @@ TEST(MemberSteps, DegenerateDesignsEndToEnd) {
             EXPECT_NE(FindSection(s, id), nullptr);
         if (c.danFails) {
             // Every level fails, so both searches climb to the wall top.
-            ASSERT_TRUE(s.DanH1 && s.DanH2);
-            EXPECT_NEAR(*s.DanH2, (d.objInpJyoken.T3 / 2 + d.objInpJyoken.H) * 1000, 1);
-            EXPECT_EQ(value(s.DanD), 0);
+            ASSERT_TRUE(s.curtailment.DanH1 && s.curtailment.DanH2);
+            EXPECT_NEAR(*s.curtailment.DanH2, (d.objInpJyoken.T3 / 2 + d.objInpJyoken.H) * 1000, 1);
+            EXPECT_EQ(value(s.curtailment.DanD), 0);
         }
         const JsonValue doc = json(s, c.runOk);
         EXPECT_EQ(nestedNulls(doc), std::vector<std::string>{});
@@ -281,13 +282,46 @@ TEST(MemberSteps, DegenerateDesignsEndToEnd) {
 TEST(MemberSteps, StepsOnAnEmptyStoreFailWithoutRaising) {
     DesignData d;
     ResultStore s;
-    EXPECT_FALSE(basCalcTatekabe(d, s));
-    EXPECT_TRUE(basCalcScTate(d, s));  // zero forces on valid bars
-    EXPECT_EQ(s.TateRc(1)->HanteiSs(), "OK");
-    EXPECT_FALSE(basCalcTeiban(d, s));
-    EXPECT_FALSE(basCalcFooting(d, s));
-    EXPECT_FALSE(basCalcDanotoshi(d, s));
+    EXPECT_FALSE(basCalcTatekabe(d, s, s.wall, s.faults));
+    EXPECT_TRUE(basCalcScTate(d, s.wall, s.faults));  // zero forces on valid bars
+    EXPECT_EQ(s.wall.TateRc(1)->HanteiSs(), "OK");
+    EXPECT_FALSE(basCalcTeiban(d, s, s.wall, s.slab, s.faults));
+    EXPECT_FALSE(basCalcFooting(d, s, s.slab, s.footing, s.faults));
+    EXPECT_FALSE(basCalcDanotoshi(d, s, s.wall, s.curtailment, s.faults));
     EXPECT_NO_THROW(json(s, false));
+}
+
+// A step run on its own slot families lists its fault in the list it is given, with
+// the step's name and the fault's number; a step that succeeds adds nothing.
+TEST(MemberSteps, AFailedStepListsItselfInTheListItIsGiven) {
+    DesignData d;
+    const LoadSlots loads;  // the load step never ran
+    TatekabeSlots wall;
+    TeibanSlots slab;
+    FootingSlots footing;
+    DanotoshiSlots curtailment;
+    std::vector<RunFault> faults;
+    EXPECT_FALSE(basCalcTatekabe(d, loads, wall, faults));
+    EXPECT_TRUE(basCalcScTate(d, wall, faults));
+    EXPECT_FALSE(basCalcTeiban(d, loads, wall, slab, faults));
+    EXPECT_FALSE(basCalcFooting(d, loads, slab, footing, faults));
+    EXPECT_FALSE(basCalcDanotoshi(d, loads, wall, curtailment, faults));
+    const struct {
+        const char* slot;
+        const char* what;
+    } want[] = {{"basCalcTatekabe", "たて壁の断面力の計算"},
+                {"basCalcTeiban", "底版の断面力の計算"},
+                {"basCalcFooting", "フーチングの断面力の計算"},
+                {"basCalcDanotoshi", "段落とし位置の計算"}};
+    ASSERT_EQ(faults.size(), std::size(want));
+    for (std::size_t i = 0; i < faults.size(); ++i) {
+        EXPECT_EQ(faults[i].slot, want[i].slot);
+        EXPECT_EQ(faults[i].what, want[i].what);
+        EXPECT_NE(faults[i].error, 0) << want[i].slot;
+    }
+    // The wall and the curtailment stop at the missing wall-design earth pressure.
+    EXPECT_EQ(faults.front().error, kErrInvalidArgument);
+    EXPECT_EQ(faults.back().error, kErrInvalidArgument);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/calc_run.h"
-#include "calc/loads/result_store.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/result_store.h"
 #include "design/records.h"
 #include "figures/figure_model.h"
 #include "report/chapters/chapter_context.h"

@@ -79,12 +79,13 @@ TEST(CurtailmentChapter, HeightsAndLengths) {
 TEST(CurtailmentChapter, CutOffAboveTheDesignSection) {
     Design x = cutAboveTheDesignSection();
     ASSERT_TRUE(x.ok);
-    ASSERT_EQ(x.r.TateRc(1)->HanteiSs(), "OK");
-    const double h1 = calc::value(x.r.DanH1), dla = calc::value(x.r.DanDLa);
+    ASSERT_EQ(x.r.wall.TateRc(1)->HanteiSs(), "OK");
+    const double h1 = calc::value(x.r.curtailment.DanH1), dla = calc::value(x.r.curtailment.DanDLa);
     ASSERT_GT(h1, 0);
     // L1 = h1 + (d + la), and the cut-off is the larger of L1 and h2.
-    EXPECT_EQ(calc::value(x.r.DanL1), h1 + dla);
-    EXPECT_EQ(calc::value(x.r.DanHcut), std::max(h1 + dla, calc::value(x.r.DanH2)));
+    EXPECT_EQ(calc::value(x.r.curtailment.DanL1), h1 + dla);
+    EXPECT_EQ(calc::value(x.r.curtailment.DanHcut),
+              std::max(h1 + dla, calc::value(x.r.curtailment.DanH2)));
     ChapterRig rig;
     ASSERT_TRUE(rig.Run(WriteCurtailmentChapter, x));
     const auto t = rig.Trace();
@@ -94,7 +95,7 @@ TEST(CurtailmentChapter, CutOffAboveTheDesignSection) {
     };
     auto mm = [](double v) { return formatPicture(v, "#####0"); };
     EXPECT_EQ(at(9), (std::vector<std::string>{mm(h1), mm(dla), mm(h1 + dla)}));
-    EXPECT_EQ(at(12), std::vector<std::string>{mm(calc::value(x.r.DanHcut))});
+    EXPECT_EQ(at(12), std::vector<std::string>{mm(calc::value(x.r.curtailment.DanHcut))});
     EXPECT_TRUE(at(17).empty());
 }
 

@@ -185,7 +185,7 @@ TEST(WaterPressureChapter, OuterWaterWithoutPartsPrintsTheInnerWaterOnly) {
     EXPECT_EQ(row[0].values.at(1), "2.000");
     EXPECT_EQ(row[0].values.at(2), "19.60");
     EXPECT_EQ(row[0].values.at(4), "0.150");
-    const calc::clsPressure& inner = *d.r.TateWaterInP(3);
+    const calc::clsPressure& inner = *d.r.wall.TateWaterInP(3);
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.2f", inner.M());
     auto total = LinesTagged(trace, "たて壁の設計_3:18");

@@ -155,7 +155,7 @@ TEST(FootingChapter, FailsWhereABlockOrResultIsMissing) {
         EXPECT_TRUE(rig.Trace().empty());
     }
     {
-        x.r.FootingRc(2).reset();
+        x.r.footing.FootingRc(2).reset();
         ChapterRig rig;
         EXPECT_FALSE(rig.Run(WriteFootingChapter, x));
         Seq want = soilPart(true);

@@ -185,7 +185,7 @@ TEST(SlabChapter, AMissingBlockEndsTheChapterWhereItStands) {
 
 TEST(SlabChapter, AMissingResultObjectFailsTheChapter) {
     Design x = LoadDesign("tests/vectors/vec-01.nvr");
-    x.r.TeibanMS(3).reset();
+    x.r.slab.TeibanMS(3).reset();
     ChapterRig rig;
     EXPECT_FALSE(rig.Run(WriteSlabChapter, x));
     // Up to the first case of the section forces.

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "calc/members/section_table.h"
+#include "calc/run/section_table.h"
 #include "chapter_rig.h"
 #include "common/number_format.h"
 #include "member_chapter_designs.h"
@@ -110,7 +110,8 @@ TEST(SummaryChapter, PrintedNumbersAreTheStores) {
         EXPECT_EQ(LinesTagged(trace, tag(21)).size(), s.curtailmentImpossible ? 1u : 0u);
         ASSERT_EQ(cut.size(), s.curtailmentImpossible ? 0u : 1u);
         if (!cut.empty()) {
-            EXPECT_EQ(cut[0].values[0], formatPicture(calc::value(x.r.DanHcut), "#####0"));
+            EXPECT_EQ(cut[0].values[0],
+                      formatPicture(calc::value(x.r.curtailment.DanHcut), "#####0"));
         }
     }
 }
@@ -124,7 +125,7 @@ TEST(SummaryChapter, AFailingDesignNamesEveryFailedCheck) {
     ASSERT_FALSE(s.failures.empty());
     EXPECT_EQ(s.failures.front(),
               "基礎地盤支持力（比率 " + formatPicture(x.r.objQmax->Qmax() / 10, "#0.00") + "）");
-    const double ratio = x.r.TateRc(1)->Ss() / x.r.TateRc(1)->Ssa;
+    const double ratio = x.r.wall.TateRc(1)->Ss() / x.r.wall.TateRc(1)->Ssa;
     EXPECT_NE(
         std::find(s.failures.begin(), s.failures.end(),
                   "たて壁 外側筋 引張応力度 σs（比率 " + formatPicture(ratio, "#0.00") + "）"),
@@ -147,7 +148,7 @@ TEST(CurtailmentChapter, FullBarsThatAlreadyFailCannotBeCut) {
     const auto trace = rig.Trace();
     const auto message = LinesTagged(trace, "段落し:17");
     ASSERT_EQ(message.size(), 1u);
-    EXPECT_EQ(message[0].values[0], formatPicture(x.r.TateRc(1)->Ss(), "###0.00"));
+    EXPECT_EQ(message[0].values[0], formatPicture(x.r.wall.TateRc(1)->Ss(), "###0.00"));
     for (int k = 9; k <= 16; ++k)
         EXPECT_TRUE(LinesTagged(trace, "段落し:" + std::to_string(k)).empty()) << k;
 

@@ -95,7 +95,7 @@ void fillRectangles(calc::clsPressure& p, int parts) {
 
 TEST(WallChapter, MoreThanTwentyPartsFailBeforeAnythingIsWritten) {
     Design x = LoadDesign("tests/vectors/vec-01.nvr");
-    fillRectangles(*x.r.TateEarthP(3), 21);
+    fillRectangles(*x.r.wall.TateEarthP(3), 21);
     ChapterRig rig;
     EXPECT_FALSE(rig.Run(WriteWallChapter, x));
     EXPECT_TRUE(rig.Trace().empty());
@@ -108,7 +108,7 @@ TEST(WallChapter, MissingEarthPressureOrBlockFails) {
         EXPECT_FALSE(rig.Run(WriteWallChapter, x));
         EXPECT_TRUE(rig.Trace().empty());
     }
-    x.r.TateEarthP(3).reset();
+    x.r.wall.TateEarthP(3).reset();
     ChapterRig rig;
     EXPECT_FALSE(rig.Run(WriteWallChapter, x));
     EXPECT_TRUE(rig.Trace().empty());
@@ -264,7 +264,7 @@ TEST(WallSectionChapter, AFaceWithoutBarsLeavesTheOtherAlone) {
         // A bar of no diameter gives no steel: the face's section fails and has As = 0.
         for (auto [face, bars] : {std::pair{1, c.outerBars}, std::pair{2, c.innerBars}}) {
             if (bars) continue;
-            calc::CRcKukei& rc = *x.r.TateRc(face);
+            calc::CRcKukei& rc = *x.r.wall.TateRc(face);
             rc.Dia = 0;
             rc.Calc();
             ASSERT_LE(rc.Asi(), 0.01);

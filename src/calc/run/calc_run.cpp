@@ -1,10 +1,10 @@
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
 
 #include "calc/common/arith.h"
 #include "calc/common/rounding.h"
 #include "calc/loads/load_cases.h"
-#include "calc/loads/run_faults.h"
 #include "calc/members/member_steps.h"
+#include "calc/run/run_faults.h"
 
 namespace nuvra::calc {
 
@@ -25,11 +25,13 @@ bool RunCalculation(const DesignData& d, ResultStore& store) {
         if (store.faults.empty() || store.faults.back().slot != slot)
             store.faults.push_back({slot, what, kErrInvalidArgument});
     };
-    run(basCalcGairyoku::CalcLoads(d, store), "basCalcGairyoku", "外力の計算");
-    run(basCalcTatekabe(d, store), "basCalcTatekabe", "たて壁の断面力の計算");
-    run(basCalcScTate(d, store), "basCalcScTate", "たて壁の応力度照査");
-    run(basCalcTeiban(d, store), "basCalcTeiban", "底版の断面力の計算");
-    run(basCalcScTeiban(d, store), "basCalcScTeiban", "底版の応力度照査");
+    std::vector<RunFault>& faults = store.faults;
+    run(basCalcGairyoku::CalcLoads(d, store, faults), "basCalcGairyoku", "外力の計算");
+    run(basCalcTatekabe(d, store, store.wall, faults), "basCalcTatekabe", "たて壁の断面力の計算");
+    run(basCalcScTate(d, store.wall, faults), "basCalcScTate", "たて壁の応力度照査");
+    run(basCalcTeiban(d, store, store.wall, store.slab, faults), "basCalcTeiban",
+        "底版の断面力の計算");
+    run(basCalcScTeiban(d, store.slab, faults), "basCalcScTeiban", "底版の応力度照査");
 
     bool footing = false;
     const std::int32_t decision =
@@ -40,11 +42,14 @@ bool RunCalculation(const DesignData& d, ResultStore& store) {
     }
     store.blnFooting = footing;
     if (store.blnFooting) {
-        run(basCalcFooting(d, store), "basCalcFooting", "フーチングの断面力の計算");
-        run(basCalcScFooting(d, store), "basCalcScFooting", "フーチングの応力度照査");
+        run(basCalcFooting(d, store, store.slab, store.footing, faults), "basCalcFooting",
+            "フーチングの断面力の計算");
+        run(basCalcScFooting(d, store.footing, faults), "basCalcScFooting",
+            "フーチングの応力度照査");
     }
 
-    run(basCalcDanotoshi(d, store), "basCalcDanotoshi", "段落とし位置の計算");
+    run(basCalcDanotoshi(d, store, store.wall, store.curtailment, faults), "basCalcDanotoshi",
+        "段落とし位置の計算");
 
     // A class that ended with an error has left its load at 0: the run has not succeeded,
     // though every step went on and kept what it computed.

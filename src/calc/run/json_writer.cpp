@@ -1,4 +1,4 @@
-#include "calc/loads/json_writer.h"
+#include "calc/run/json_writer.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "calc/members/design_series.h"
+#include "calc/run/design_series.h"
 
 #include <charconv>
 #include <cmath>

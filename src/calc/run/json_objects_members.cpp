@@ -1,6 +1,6 @@
 #include <string_view>
 
-#include "calc/loads/json_objects.h"
+#include "calc/run/json_objects.h"
 
 namespace nuvra::calc {
 namespace {

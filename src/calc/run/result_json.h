@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 
 namespace nuvra::calc {
 

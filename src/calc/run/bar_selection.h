@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/result_store.h"
 #include "calc/members/rc_section.h"
-#include "calc/members/section_table.h"
+#include "calc/run/result_store.h"
+#include "calc/run/section_table.h"
 #include "design/records.h"
 
 namespace nuvra::calc {

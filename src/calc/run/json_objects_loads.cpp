@@ -1,4 +1,4 @@
-#include "calc/loads/json_objects.h"
+#include "calc/run/json_objects.h"
 
 #include <string_view>
 

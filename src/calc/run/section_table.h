@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "calc/loads/result_store.h"
 #include "calc/members/rc_section.h"
+#include "calc/run/result_store.h"
 
 namespace nuvra::calc {
 

@@ -1,9 +1,9 @@
-#include "calc/loads/result_json.h"
+#include "calc/run/result_json.h"
 
 #include <string_view>
 
-#include "calc/loads/json_objects.h"
-#include "calc/loads/json_writer.h"
+#include "calc/run/json_objects.h"
+#include "calc/run/json_writer.h"
 
 namespace nuvra::calc {
 namespace {
@@ -147,10 +147,10 @@ std::string ResultJson(const ResultStore& store, bool runResult) {
     slot(w, "objNcNrNq", store.objNcNrNq);
     slot(w, "objQa", store.objQa);
     slot(w, "objQmax", store.objQmax);
-    wallSlots(w, store);
-    slabSlots(w, store);
-    footingSlots(w, store);
-    curtailmentSlots(w, store);
+    wallSlots(w, store.wall);
+    slabSlots(w, store.slab);
+    footingSlots(w, store.footing);
+    curtailmentSlots(w, store.curtailment);
     w.endObject();
     return w.text();
 }

@@ -1,4 +1,4 @@
-#include "calc/members/section_table.h"
+#include "calc/run/section_table.h"
 
 #include <memory>
 
@@ -23,19 +23,19 @@ template <class Store>
 auto& slotOf(Store& s, SectionId id) {
     switch (id) {
         case SectionId::TateSoto:
-            return s.TateRc(1);
+            return s.wall.TateRc(1);
         case SectionId::TateUchi:
-            return s.TateRc(2);
+            return s.wall.TateRc(2);
         case SectionId::SokoSita:
-            return s.TeibanRc(1);
+            return s.slab.TeibanRc(1);
         case SectionId::SokoUe:
-            return s.TeibanRc(2);
+            return s.slab.TeibanRc(2);
         case SectionId::FootingSita:
-            return s.FootingRc(1);
+            return s.footing.FootingRc(1);
         case SectionId::FootingUe:
             break;
     }
-    return s.FootingRc(2);
+    return s.footing.FootingRc(2);
 }
 
 }  // namespace

@@ -8,19 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "calc/common/run_fault.h"
+
 namespace nuvra::calc {
 
 struct ResultStore;
-
-/// One fault of a run. slot is the result-store name ("objWeight(2)", "basCalcTeiban"
-/// for a step), what the Japanese name of the calculation, error its error number.
-struct RunFault {
-    std::string slot;
-    std::string what;
-    std::int32_t error = 0;
-
-    bool operator==(const RunFault&) const = default;
-};
 
 /// Every calculation object of the store (section checks excepted) whose Error is not
 /// 0, in the order of the run.
@@ -28,11 +20,6 @@ std::vector<RunFault> ClassFaults(const ResultStore& s);
 
 /// "自重の計算（ケースⅡ）でエラーが発生しました（objWeight(2)、エラー 6：オーバーフロー）"
 std::string RunFaultText(const RunFault& f);
-
-/// The error number of the exception being handled, for a catch (...) block: an
-/// arithmetic fault's own number, 5 (invalid argument) for anything else (an object an
-/// earlier step never created, an allocation failure).
-std::int32_t CurrentFaultNumber() noexcept;
 
 /// The Japanese description of a calculation error number ("0 による除算" ...).
 std::string CalcErrorText(std::int32_t error);

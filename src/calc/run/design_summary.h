@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/members/bar_selection.h"
+#include "calc/run/bar_selection.h"
 #include "design/records.h"
 
 namespace nuvra::calc {

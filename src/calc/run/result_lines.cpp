@@ -1,4 +1,4 @@
-#include "calc/loads/result_lines.h"
+#include "calc/run/result_lines.h"
 
 #include "common/number_format.h"
 

@@ -1,7 +1,7 @@
 // One calculation run: loads and stability, then the member design, into a fresh store.
 #pragma once
 
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 #include "design/records.h"
 
 namespace nuvra::calc {

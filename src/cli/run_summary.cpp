@@ -1,12 +1,21 @@
-#include "calc/members/run_summary.h"
+#include "cli/run_summary.h"
 
 #include <cstdint>
 #include <string_view>
 
-#include "calc/loads/result_lines.h"
+#include "calc/run/result_lines.h"
+#include "calc/run/run_faults.h"
 #include "common/number_format.h"
 
-namespace nuvra::calc {
+namespace nuvra::cli {
+
+using calc::ResultStore;
+using calc::RunFault;
+using calc::SectionId;
+using calc::SectionRow;
+using calc::SectionTable;
+using calc::value;
+
 namespace {
 
 constexpr const char* kNotComputed = "（計算されていません）";
@@ -133,10 +142,11 @@ std::string RunSummary(const ResultStore& s, bool runOk) {
     out += "■ たて壁鉄筋の段落とし\n";
     if (CurtailmentImpossible(s)) {
         out += "外側鉄筋は設計断面で既に σs ＞ σsa のため、段落としできません\n";
-    } else if (s.DanHcut) {
-        out += "段落とし位置 = " + formatPicture(*s.DanHcut, "###0") + " mm（設計断面から）";
-        out += "  L1 = " + formatPicture(value(s.DanL1), "###0") +
-               " mm, h2 = " + formatPicture(value(s.DanH2), "###0") + " mm\n";
+    } else if (s.curtailment.DanHcut) {
+        out += "段落とし位置 = " + formatPicture(*s.curtailment.DanHcut, "###0") +
+               " mm（設計断面から）";
+        out += "  L1 = " + formatPicture(value(s.curtailment.DanL1), "###0") +
+               " mm, h2 = " + formatPicture(value(s.curtailment.DanH2), "###0") + " mm\n";
     } else {
         out += std::string(kNotComputed) + "\n";
     }
@@ -148,4 +158,4 @@ std::string RunSummary(const ResultStore& s, bool runOk) {
     return out;
 }
 
-}  // namespace nuvra::calc
+}  // namespace nuvra::cli

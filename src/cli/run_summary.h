@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "calc/loads/result_store.h"
-#include "calc/members/section_table.h"
+#include "calc/run/result_store.h"
+#include "calc/run/section_table.h"
 
-namespace nuvra::calc {
+namespace nuvra::cli {
 
 /// Display width of UTF-8 text in terminal columns: 2 for East Asian wide and
 /// full-width characters (kana, kanji, "（", "　"), 1 for the others (ASCII, half-width
@@ -18,9 +18,9 @@ int DisplayWidth(const std::string& utf8);
 /// The grid as text lines: a header, the six face rows and the allowables row. A stress
 /// whose verdict is "OUT" is followed by "*"; a face without a check says why (no
 /// footings, or not computed).
-std::vector<std::string> SectionTableLines(const SectionTable& table);
+std::vector<std::string> SectionTableLines(const calc::SectionTable& table);
 
 /// The whole summary of a run, lines ended by "\n". runOk is what the run returned.
-std::string RunSummary(const ResultStore& store, bool runOk);
+std::string RunSummary(const calc::ResultStore& store, bool runOk);
 
-}  // namespace nuvra::calc
+}  // namespace nuvra::cli

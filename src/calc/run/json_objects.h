@@ -4,7 +4,6 @@
 
 #include "calc/loads/bearing.h"
 #include "calc/loads/earth_pressure.h"
-#include "calc/loads/json_writer.h"
 #include "calc/loads/pressure.h"
 #include "calc/loads/soil_layers.h"
 #include "calc/loads/surcharge.h"
@@ -13,6 +12,7 @@
 #include "calc/members/footing_forces.h"
 #include "calc/members/rc_section.h"
 #include "calc/members/slab_forces.h"
+#include "calc/run/json_writer.h"
 
 namespace nuvra::calc {
 

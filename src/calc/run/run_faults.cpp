@@ -1,7 +1,7 @@
-#include "calc/loads/run_faults.h"
+#include "calc/run/run_faults.h"
 
 #include "calc/common/arith.h"
-#include "calc/loads/result_store.h"
+#include "calc/run/result_store.h"
 
 namespace nuvra::calc {
 namespace {
@@ -45,28 +45,18 @@ std::vector<RunFault> ClassFaults(const ResultStore& s) {
     k.one(s.objNcNrNq, "objNcNrNq", "支持力係数の計算");
     k.one(s.objQa, "objQa", "許容支持力の計算");
     k.one(s.objQmax, "objQmax", "地盤反力度の計算");
-    k.one(s.TateRwpOut, "TateRwpOut", "たて壁の残留水圧の計算");
-    k.one(s.TateRwpIn, "TateRwpIn", "たて壁の内水圧の計算");
-    k.perCase(s.TateEarthP, "TateEarthP", "たて壁の土圧分布の計算");
-    k.perCase(s.TateWaterOutP, "TateWaterOutP", "たて壁の外水圧分布の計算");
-    k.perCase(s.TateWaterInP, "TateWaterInP", "たて壁の内水圧分布の計算");
-    k.perCase(s.TeibanWp, "TeibanWp", "底版の鉛直荷重の計算");
-    k.perCase(s.TeibanWr, "TeibanWr", "底版の地盤反力の計算");
-    k.perCase(s.TeibanMS, "TeibanMS", "底版の断面力の計算");
-    k.perCase(s.FootingMS, "FootingMS", "フーチングの断面力の計算");
-    k.one(s.DanEarthP, "DanEarthP", "段落とし位置の土圧分布の計算");
-    k.one(s.DanWaterP, "DanWaterP", "段落とし位置の水圧分布の計算");
+    k.one(s.wall.TateRwpOut, "TateRwpOut", "たて壁の残留水圧の計算");
+    k.one(s.wall.TateRwpIn, "TateRwpIn", "たて壁の内水圧の計算");
+    k.perCase(s.wall.TateEarthP, "TateEarthP", "たて壁の土圧分布の計算");
+    k.perCase(s.wall.TateWaterOutP, "TateWaterOutP", "たて壁の外水圧分布の計算");
+    k.perCase(s.wall.TateWaterInP, "TateWaterInP", "たて壁の内水圧分布の計算");
+    k.perCase(s.slab.TeibanWp, "TeibanWp", "底版の鉛直荷重の計算");
+    k.perCase(s.slab.TeibanWr, "TeibanWr", "底版の地盤反力の計算");
+    k.perCase(s.slab.TeibanMS, "TeibanMS", "底版の断面力の計算");
+    k.perCase(s.footing.FootingMS, "FootingMS", "フーチングの断面力の計算");
+    k.one(s.curtailment.DanEarthP, "DanEarthP", "段落とし位置の土圧分布の計算");
+    k.one(s.curtailment.DanWaterP, "DanWaterP", "段落とし位置の水圧分布の計算");
     return k.faults;
-}
-
-std::int32_t CurrentFaultNumber() noexcept {
-    try {
-        throw;
-    } catch (const ArithmeticFault& f) {
-        return f.code;
-    } catch (...) {
-        return kErrInvalidArgument;
-    }
 }
 
 std::string CalcErrorText(std::int32_t error) {

@@ -1,4 +1,4 @@
-#include "calc/members/bar_selection.h"
+#include "calc/run/bar_selection.h"
 
 #include <algorithm>
 #include <cmath>

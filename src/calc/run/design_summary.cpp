@@ -1,4 +1,4 @@
-#include "calc/members/design_summary.h"
+#include "calc/run/design_summary.h"
 
 #include <algorithm>
 #include <atomic>
@@ -6,7 +6,8 @@
 #include <exception>
 #include <thread>
 
-#include "calc/loads/calc_run.h"
+#include "calc/run/calc_run.h"
+#include "calc/run/run_faults.h"
 #include "common/number_format.h"
 #include "design/input_file.h"
 
@@ -76,7 +77,7 @@ DesignSummary SummarizeDesign(const DesignData& d, bool selectBars) {
         if (!PassesAll(*rc))
             addReason(failures, std::string(MemberLabel(id)) + " " + FaceLabel(id));
     }
-    s.DanHcut = store.DanHcut;
+    s.DanHcut = store.curtailment.DanHcut;
     if (selectBars) {
         s.barsSelected = true;
         s.bars = SelectAllBars(store, {});

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/members/design_summary.h"
+#include "calc/run/design_summary.h"
 #include "design/input_ranges.h"
 
 namespace nuvra::calc {
