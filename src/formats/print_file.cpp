@@ -7,7 +7,9 @@
 #include <filesystem>
 
 #include "common/error_codes.h"
+#include "common/file_util.h"
 #include "formats/cp932_chars.h"
+#include "formats/format_error.h"
 #include "formats/messages.h"
 
 namespace nuvra::formats {
@@ -189,6 +191,77 @@ PrintFileReader::Event PrintFileReader::next(PrintLine& line) {
     if (cut && line.problem.empty()) line.problem = "行が長すぎるため途中から省きました";
     if (control && line.problem.empty()) line.problem = "制御文字を空白として印刷しました";
     return Event::Line;
+}
+
+// --- Writing -----------------------------------------------------------------------
+
+PrintFileWriter::~PrintFileWriter() {
+    closeQuietly();
+}
+
+void PrintFileWriter::open(const std::string& path) {
+    if (f_) return;
+    f_ = std::fopen(path.c_str(), "ab");
+    if (!f_) {
+        int err = errno;
+        throw FormatError("印刷ファイル " + path + " を開けません（" + SystemReason(err) + "）");
+    }
+    path_ = path;
+}
+
+void PrintFileWriter::close() {
+    if (!f_) return;
+    std::FILE* f = f_;
+    f_ = nullptr;
+    if (std::fclose(f) != 0) throw writeError(errno);
+}
+
+FormatError PrintFileWriter::writeError(int err) const {
+    return FormatError("印刷ファイル " + path_ + " に書き込めません（" + SystemReason(err) + "）");
+}
+
+void PrintFileWriter::closeQuietly() noexcept {
+    if (f_) std::fclose(f_);
+    f_ = nullptr;
+}
+
+void PrintFileWriter::write(std::string_view bytes) {
+    if (!f_) throw FormatError("the print file is not open");
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f_) != bytes.size()) throw writeError(errno);
+}
+
+void PrintFileWriter::line(std::size_t margin, LineKind kind, std::string_view text) {
+    std::string bytes(margin, ' ');
+    if (kind == LineKind::Heading1) bytes += kChapterMark;
+    if (kind == LineKind::Heading2) bytes += kSectionMark;
+    for (char c : text)
+        bytes += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? ' ' : c;
+    bytes += kPrintLineEnd;
+    write(bytes);
+}
+
+void PrintFileWriter::figure(std::size_t margin, std::string_view path) {
+    std::string bytes(margin, ' ');
+    bytes += kFigureMark;
+    bytes += kFigureFields;
+    bytes += path;
+    bytes += kPrintLineEnd;
+    write(bytes);
+}
+
+void PrintFileWriter::blankLine() {
+    write(kPrintLineEnd);
+}
+
+void PrintFileWriter::pageBreak() {
+    write(std::string_view(&kPageBreak, 1));
+}
+
+bool PrintFileWriter::appendPageBreak(const std::string& path) noexcept {
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (!f) return false;
+    bool ok = std::fputc(kPageBreak, f) != EOF;
+    return std::fclose(f) == 0 && ok;
 }
 
 }  // namespace nuvra::formats

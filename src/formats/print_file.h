@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/format_error.h"
+
 namespace nuvra::formats {
 
 // The marks of the format, as the writer puts them and the reader looks for them.
@@ -87,6 +89,44 @@ class PrintFileReader {
     std::uint64_t eventOffset_ = 0;
     long eventLine_ = 1;
     std::string error_;
+    std::string path_;
+};
+
+/// Appends lines to a print file in the format above. Texts are CP932 bytes; a control
+/// byte inside a text becomes a blank, so no text can end its line or page early or make
+/// the reader refuse the file (CP932 never uses those bytes inside a character). Throws
+/// FormatError when the file cannot be opened or written.
+class PrintFileWriter {
+  public:
+    PrintFileWriter() = default;
+    ~PrintFileWriter();  ///< closes without a word; what was written stays
+    PrintFileWriter(const PrintFileWriter&) = delete;
+    PrintFileWriter& operator=(const PrintFileWriter&) = delete;
+
+    /// Opens `path` for appending (creates it when missing).
+    void open(const std::string& path);
+    /// Closes, reporting a failure to write the last bytes.
+    void close();
+    void closeQuietly() noexcept;
+    bool isOpen() const { return f_ != nullptr; }
+
+    /// "<margin blanks><mark><text>" and the line end; the mark is that of a chapter or
+    /// section heading for Heading1 and Heading2, none for Body.
+    void line(std::size_t margin, LineKind kind, std::string_view text);
+    /// "<margin blanks>?FG;000;000;<path>" and the line end; `path` as the reader will
+    /// resolve it (see FileReference).
+    void figure(std::size_t margin, std::string_view path);
+    void blankLine();
+    void pageBreak();
+
+    /// A page break added to the end of a closed print file; false when it cannot be.
+    static bool appendPageBreak(const std::string& path) noexcept;
+
+  private:
+    void write(std::string_view bytes);
+    FormatError writeError(int err) const;
+
+    std::FILE* f_ = nullptr;
     std::string path_;
 };
 

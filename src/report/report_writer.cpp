@@ -24,21 +24,9 @@ std::string toBytes(std::string_view utf8, const char* what) {
     return *b;
 }
 
-constexpr std::string_view kLineEnd = formats::kPrintLineEnd;
-
-// A control byte inside a line would end the line or the page early (CR, LF, form feed)
-// or make the viewer refuse the whole file (NUL); it can come from a damaged template
-// or a title read from a file. CP932 never uses these bytes inside a double-byte
-// character, so each becomes a blank and the line keeps its columns.
-std::string printable(std::string bytes) {
-    for (char& c : bytes)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    return bytes;
-}
-
 // A margin in blanks; held to 0-255 whatever the numbering state holds.
-std::string marginBlanks(std::int32_t n) {
-    return std::string(static_cast<std::size_t>(std::clamp(n, 0, 255)), ' ');
+std::size_t marginBlanks(std::int32_t n) {
+    return static_cast<std::size_t>(std::clamp(n, 0, 255));
 }
 
 }  // namespace
@@ -96,66 +84,50 @@ bool ReportWriter::RunChapter(const std::function<void(ReportWriter&)>& chapter)
 }
 
 void ReportWriter::OpenPrintFile() {
-    if (file_) return;
+    if (file_.isOpen()) return;
     if (currentPrintFile_.empty()) throw ReportError("no current print file");
-    file_ = std::fopen(currentPrintFile_.c_str(), "ab");
-    if (!file_)
-        throw ReportError("印刷ファイル " + currentPrintFile_ + " を開けません（" +
-                          SystemReason(errno) + "）");
+    file_.open(currentPrintFile_);
 }
 
 void ReportWriter::ClosePrintFile() {
-    if (!file_) return;
-    std::FILE* f = file_;
-    file_ = nullptr;
-    if (std::fclose(f) != 0) throw writeError(errno);
-}
-
-ReportError ReportWriter::writeError(int err) const {
-    return ReportError("印刷ファイル " + currentPrintFile_ + " に書き込めません（" +
-                       SystemReason(err) + "）");
+    file_.close();
 }
 
 void ReportWriter::closeQuietly() {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
-}
-
-void ReportWriter::writeBytes(std::string_view bytes) {
-    if (!file_) throw ReportError("the print file is not open");
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) throw writeError(errno);
+    file_.closeQuietly();
 }
 
 FormatBlock ReportWriter::ReadFormatBlock(std::string_view name, int capacity) const {
     return report::ReadFormatBlock(paths_.FormatFilePath, name, capacity);
 }
 
-void ReportWriter::PrintLinePrefix(int level) {
+ReportWriter::LineStart ReportWriter::lineStart(int level) {
     if (level < 0 || level > 5)
         throw ReportError("line level " + std::to_string(level) + " outside 0 to 5");
     std::string number;
     if (Numbering.NumberingMethod != 0 && level != 0) number = Numbering.HeadingNumber(level);
-    std::string prefix;
     if (level == 0) {
         if (Numbering.LastHeadingLevel < 1 || Numbering.LastHeadingLevel > 5)
             throw ReportError("last heading level outside 1 to 5");
         auto last = static_cast<std::size_t>(Numbering.LastHeadingLevel);
-        prefix = marginBlanks(Numbering.HeadingMargin[last]) + "  ";
-    } else {
-        prefix = marginBlanks(Numbering.HeadingMargin[static_cast<std::size_t>(level)]);
-        if (level == 1) prefix += formats::kChapterMark;
-        if (level == 2) prefix += formats::kSectionMark;
-        prefix += toBytes(number, "a heading number");
+        // Body lines stand two blanks in from the last heading.
+        return {marginBlanks(Numbering.HeadingMargin[last]) + 2, formats::LineKind::Body, {}};
     }
-    writeBytes(prefix);
+    formats::LineKind kind = level == 1   ? formats::LineKind::Heading1
+                             : level == 2 ? formats::LineKind::Heading2
+                                          : formats::LineKind::Body;
+    return {marginBlanks(Numbering.HeadingMargin[static_cast<std::size_t>(level)]), kind,
+            toBytes(number, "a heading number")};
+}
+
+void ReportWriter::printLine(int level, const std::string& bytes) {
+    LineStart start = lineStart(level);
+    file_.line(start.margin, start.kind, start.number + bytes);
     ++PageLineCount;
 }
 
 void ReportWriter::PrintFixedLine(int level, std::string_view text) {
-    std::string bytes = printable(toBytes(text, "a template line"));
-    PrintLinePrefix(level);
-    writeBytes(bytes);
-    writeBytes(kLineEnd);
+    printLine(level, toBytes(text, "a template line"));
 }
 
 void ReportWriter::PrintFixedLine(const FormatBlock& block, int line) {
@@ -164,10 +136,7 @@ void ReportWriter::PrintFixedLine(const FormatBlock& block, int line) {
 
 void ReportWriter::PrintFormatLine(int level, std::string_view templateText,
                                    const FieldValues& values) {
-    std::string bytes = printable(FillTemplate(templateText, values.Numbers(), values.Texts()));
-    PrintLinePrefix(level);
-    writeBytes(bytes);
-    writeBytes(kLineEnd);
+    printLine(level, FillTemplate(templateText, values.Numbers(), values.Texts()));
 }
 
 void ReportWriter::PrintFormatLine(const FormatBlock& block, int line, const FieldValues& values) {
@@ -176,13 +145,13 @@ void ReportWriter::PrintFormatLine(const FormatBlock& block, int line, const Fie
 
 void ReportWriter::PrintBlankLines(int n) {
     for (int i = 0; i < n; ++i) {
-        writeBytes(kLineEnd);
+        file_.blankLine();
         ++PageLineCount;
     }
 }
 
 void ReportWriter::PrintPageBreak() {
-    writeBytes(std::string_view(&formats::kPageBreak, 1));
+    file_.pageBreak();
     PageLineCount = 0;
 }
 
@@ -196,20 +165,14 @@ void ReportWriter::NewPageIfNeeded(int need, int blanks) {
 void ReportWriter::PrintFigureReference(const std::string& layoutPath, bool indent) {
     std::string path =
         toBytes(formats::FileReference(layoutPath, currentPrintFile_), "a figure path");
-    PrintLinePrefix(0);
-    if (indent) writeBytes("    ");
-    writeBytes(formats::kFigureMark);
-    writeBytes(formats::kFigureFields);
-    writeBytes(path);
-    writeBytes(kLineEnd);
+    LineStart start = lineStart(0);
+    file_.figure(start.margin + (indent ? 4 : 0), path);
+    ++PageLineCount;
 }
 
 void ReportWriter::AppendPageBreak() {
     if (currentPrintFile_.empty()) return;
-    if (std::FILE* f = std::fopen(currentPrintFile_.c_str(), "ab")) {
-        std::fputc(formats::kPageBreak, f);
-        std::fclose(f);
-    }
+    formats::PrintFileWriter::appendPageBreak(currentPrintFile_);
 }
 
 }  // namespace nuvra::report

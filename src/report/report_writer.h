@@ -38,6 +38,7 @@
 #include <string>
 #include <string_view>
 
+#include "formats/print_file.h"
 #include "formats/temp_file_registry.h"
 #include "report/field_values.h"
 #include "report/format_block.h"
@@ -122,7 +123,7 @@ class ReportWriter {
     /// it. RunChapter does both; a chapter needs them only to interleave other work.
     void OpenPrintFile();
     void ClosePrintFile();
-    bool IsPrintFileOpen() const { return file_ != nullptr; }
+    bool IsPrintFileOpen() const { return file_.isOpen(); }
 
     /// Reads a template block of the template file into fresh arrays with line numbers
     /// 1 to `capacity`. Throws ReportError (see ReadFormatBlock in format_block.h).
@@ -130,10 +131,8 @@ class ReportWriter {
 
     // --- Lines of the current print file (throw ReportError on failure) --------------
 
-    /// Writes the start of a line for level 0-5 (margin, heading marker, heading number)
-    /// without a line end and counts the line.
-    void PrintLinePrefix(int level);
-    /// The prefix, the text unchanged and a line end.
+    /// A line of level 0-5: the margin, the heading marker and number (levels 1-5), the
+    /// text unchanged (control bytes as blanks) and a line end; the line is counted.
     void PrintFixedLine(int level, std::string_view text);
     void PrintFixedLine(const FormatBlock& block, int line);
     /// The template with its fields filled from `values`, after the prefix, and a line end.
@@ -166,14 +165,21 @@ class ReportWriter {
     std::string HeadingNumber(int level) { return Numbering.HeadingNumber(level); }
 
   private:
-    void writeBytes(std::string_view bytes);
+    /// Where a line of `level` starts: its margin, its kind and its heading number
+    /// (advancing the counters).
+    struct LineStart {
+        std::size_t margin;
+        formats::LineKind kind;
+        std::string number;
+    };
+    LineStart lineStart(int level);
+    void printLine(int level, const std::string& bytes);
     void closeQuietly();
-    ReportError writeError(int err) const;
 
     ReportPaths paths_;
     formats::TempFileRegistry files_;
     std::string currentPrintFile_;
-    std::FILE* file_ = nullptr;
+    formats::PrintFileWriter file_;
     std::string lastChapterError_;
     std::string lastFileError_;
 };

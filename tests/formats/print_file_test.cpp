@@ -169,5 +169,97 @@ TEST(PrintFileReader, SaysWhyAFileCannotBeOpened) {
     EXPECT_NE(error.find("ファイルではありません"), std::string::npos) << error;
 }
 
+// What the writer puts down, the reader sorts back into the same kind, column and text.
+TEST(PrintFileWriter, EveryLineReadsBackAsWritten) {
+    struct Case {
+        const char* name;
+        std::size_t margin;
+        formats::LineKind kind;
+        std::string text;      // CP932 bytes handed to the writer
+        std::string readBack;  // the text the reader gives back
+    };
+    const Case cases[] = {
+        {"body at its margin", 6, formats::LineKind::Body, "H = 1.500", "H = 1.500"},
+        {"chapter heading", 0, formats::LineKind::Heading1, "1. abc", "1. abc"},
+        {"section heading after its margin", 2, formats::LineKind::Heading2, "1.1 x", "1.1 x"},
+        {"control bytes become blanks", 2, formats::LineKind::Body, "a\fb\rc\nd\x7F", "a b c d"},
+        {"a NUL cannot make the file unreadable", 0, formats::LineKind::Body,
+         std::string("a\0b", 3), "a b"},
+        {"double-byte text", 4, formats::LineKind::Body, fileBytes("設計条件"),
+         fileBytes("設計条件")},
+    };
+    nuvra::test::TempDir dir;
+    const std::string path = dir.file("w.prn");
+    {
+        formats::PrintFileWriter w;
+        w.open(path);
+        for (const auto& c : cases)
+            w.line(c.margin, c.kind, c.text);
+        w.figure(8, "fig 1.lay");
+        w.blankLine();
+        w.pageBreak();
+        w.close();
+        EXPECT_FALSE(w.isOpen());
+    }
+    ASSERT_TRUE(formats::PrintFileWriter::appendPageBreak(path));
+
+    formats::PrintFileReader r;
+    std::string error;
+    ASSERT_TRUE(r.open(path, error)) << error;
+    formats::PrintLine line;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(r.next(line), formats::PrintFileReader::Event::Line);
+        EXPECT_EQ(line.kind, c.kind);
+        EXPECT_EQ(line.column, static_cast<int>(c.margin));
+        EXPECT_EQ(line.text, c.readBack);
+        EXPECT_TRUE(line.problem.empty()) << line.problem;
+    }
+    ASSERT_EQ(r.next(line), formats::PrintFileReader::Event::Line);
+    EXPECT_EQ(line.kind, formats::LineKind::Figure);
+    EXPECT_EQ(line.column, 8);
+    EXPECT_EQ(line.figurePath, "fig 1.lay");
+    ASSERT_EQ(r.next(line), formats::PrintFileReader::Event::Line);
+    EXPECT_EQ(line.kind, formats::LineKind::Blank);
+    EXPECT_EQ(r.next(line), formats::PrintFileReader::Event::PageBreak);
+    EXPECT_EQ(r.next(line), formats::PrintFileReader::Event::PageBreak);
+    EXPECT_EQ(r.next(line), formats::PrintFileReader::Event::End);
+}
+
+TEST(PrintFileWriter, AppendsAndSaysWhyItCannotWrite) {
+    nuvra::test::TempDir dir;
+    const std::string path = dir.file("a.prn");
+    nuvra::test::writeFile(path, "old\r\n");
+    formats::PrintFileWriter w;
+    w.open(path);
+    w.line(0, formats::LineKind::Body, "new");
+    w.close();
+    EXPECT_EQ(nuvra::test::readFile(path), "old\r\nnew\r\n");
+
+    // A folder that does not exist: the message names the file and the reason.
+    const std::string missing = dir.file("no/such.prn");
+    try {
+        w.open(missing);
+        FAIL() << "opened " << missing;
+    } catch (const formats::FormatError& e) {
+        EXPECT_NE(std::string(e.what()).find("を開けません"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(w.isOpen());
+    EXPECT_THROW(w.blankLine(), formats::FormatError);
+    EXPECT_FALSE(formats::PrintFileWriter::appendPageBreak(missing));
+
+    // A full disk shows when the buffered bytes are written out at the latest.
+    w.open("/dev/full");
+    w.line(0, formats::LineKind::Body, "lost");
+    try {
+        w.close();
+        FAIL() << "closed /dev/full without an error";
+    } catch (const formats::FormatError& e) {
+        EXPECT_NE(std::string(e.what()).find("に書き込めません"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(w.isOpen());
+}
+
 }  // namespace
 }  // namespace nuvra::formats
