@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "formats/figure_file.h"
 #include "fuzz_util.h"
-#include "render/figure_file.h"
 #include "render_fuzz_util.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     nuvra::render::LoadedFigure loaded;
-    nuvra::render::FigureFile figure;
+    nuvra::formats::FigureFile figure;
     std::string error;
-    if (!nuvra::render::parseFigureFile(nuvra::fuzz::AsText(data, size), figure, error)) {
+    if (!nuvra::formats::parseFigureFile(nuvra::fuzz::AsText(data, size), figure, error)) {
         if (error.empty()) nuvra::fuzz::Fail("a refused figure file came without a reason");
         return 0;
     }

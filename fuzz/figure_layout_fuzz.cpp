@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "formats/figure_file.h"
+#include "formats/figure_layout.h"
 #include "fuzz_util.h"
-#include "render/figure_file.h"
-#include "render/figure_layout.h"
 #include "render_fuzz_util.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     nuvra::render::LoadedFigure loaded;
     std::string error;
-    if (!nuvra::render::parseFigureLayout(nuvra::fuzz::AsText(data, size),
-                                          nuvra::fuzz::ScratchFolder(), loaded.layout, error)) {
+    if (!nuvra::formats::parseFigureLayout(nuvra::fuzz::AsText(data, size),
+                                           nuvra::fuzz::ScratchFolder(), loaded.layout, error)) {
         if (error.empty()) nuvra::fuzz::Fail("a refused layout came without a reason");
         return 0;
     }
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         loaded.files.emplace_back();
         loaded.errors.emplace_back();
         if (i < 8)
-            nuvra::render::readFigureFile(l.figures[i].path, loaded.files.back(),
-                                          loaded.errors.back());
+            nuvra::formats::readFigureFile(l.figures[i].path, loaded.files.back(),
+                                           loaded.errors.back());
         else
             loaded.errors.back() = "not read";
     }

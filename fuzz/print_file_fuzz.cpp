@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
+#include "formats/print_file.h"
 #include "fuzz_util.h"
 #include "render/page_painter.h"
-#include "render/print_file.h"
 #include "render/report_document.h"
 #include "render/report_font.h"
 #include "render_fuzz_util.h"

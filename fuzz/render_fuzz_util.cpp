@@ -59,16 +59,16 @@ void WriteSampleFigures() {
     }
 }
 
-const render::StyleTables& AppStyles() {
-    static const render::StyleTables styles = [] {
-        render::StyleTables s;
+const formats::StyleTables& AppStyles() {
+    static const formats::StyleTables styles = [] {
+        formats::StyleTables s;
         s.load(AppFolder());
         return s;
     }();
     return styles;
 }
 
-void PaintFigure(const render::LoadedFigure& figure, const render::StyleTables& styles) {
+void PaintFigure(const render::LoadedFigure& figure, const formats::StyleTables& styles) {
     EnsureGui();
     // The area as the page gives it: at most 180 x 266 mm, scaled down to fit.
     render::PlacedFigure placed;

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "formats/style_files.h"
 #include "render/report_document.h"
-#include "render/style_files.h"
 
 namespace nuvra::render {
 class ReportFont;
@@ -25,9 +25,9 @@ render::ReportFont& Font();
 void WriteSampleFigures();
 
 /// The style tables of the fuzz build's application folder (read once).
-const render::StyleTables& AppStyles();
+const formats::StyleTables& AppStyles();
 
 /// Paints the figure into a small image, its area scaled as the page would scale it.
-void PaintFigure(const render::LoadedFigure& figure, const render::StyleTables& styles);
+void PaintFigure(const render::LoadedFigure& figure, const formats::StyleTables& styles);
 
 }  // namespace nuvra::fuzz
