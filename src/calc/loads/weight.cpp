@@ -22,6 +22,19 @@ const char* const kTitleSlab = "底　版";
 const char* const kTitleBackfill = "埋戻土";
 const char* const kTitleWater = "内水部";
 
+// One row of the table: section type, its two sizes, how many, unit weight and centroid.
+clsWeightItem row(const char* title, std::int32_t sectType, double size1, double size2,
+                  std::int32_t n, double g, double x, double y) {
+    return {.Title = title,
+            .SectType = sectType,
+            .Size1 = size1,
+            .Size2 = size2,
+            .N = n,
+            .G = g,
+            .X = x,
+            .Y = y};
+}
+
 }  // namespace
 
 clsWeightItem& colWeightItem::Add(clsWeightItem item) {
@@ -58,21 +71,11 @@ void clsWeight::CalcWeight() {
 
 // Items are listed with their sizes first; sumItems fills area, weight and moments.
 void clsWeight::addBodyItems(double bw, double xc) {
-    auto add = [&](const char* title, std::int32_t type, double s1, double s2, std::int32_t n,
-                   double g, double y) {
-        Weight_.Add({.Title = title,
-                     .SectType = type,
-                     .Size1 = s1,
-                     .Size2 = s2,
-                     .N = n,
-                     .G = g,
-                     .X = xc,
-                     .Y = y});
-    };
-    add(kTitleWall, 1, T1, H, 2, Gsc, R3(H / 2 + T3));
-    if (T2 - T1 > 0.001) add(kTitleDitto, 2, fin(T2 - T1), H, 2, Gsc, R3(H / 3 + T3));
-    if (T4 > 0.001) add(kTitleHaunch, 2, T4, T4, 2, Gsc, R3(T4 / 3 + T3));
-    add(kTitleSlab, 1, bw, T3, 1, Gsc, R3(T3 / 2));
+    Weight_.Add(row(kTitleWall, 1, T1, H, 2, Gsc, xc, R3(H / 2 + T3)));
+    if (T2 - T1 > 0.001)
+        Weight_.Add(row(kTitleDitto, 2, fin(T2 - T1), H, 2, Gsc, xc, R3(H / 3 + T3)));
+    if (T4 > 0.001) Weight_.Add(row(kTitleHaunch, 2, T4, T4, 2, Gsc, xc, R3(T4 / 3 + T3)));
+    Weight_.Add(row(kTitleSlab, 1, bw, T3, 1, Gsc, xc, R3(T3 / 2)));
 }
 
 // Groundwater at HW: the backfill on the footings is moist above it, saturated below.
@@ -83,44 +86,24 @@ void clsWeight::addCase1Backfill(double xc) {
     double wd = R3(taper * hd);
     double ws = R3(taper * hs);
     if (TB <= 0.001) return;
-    auto add = [&](const char* title, std::int32_t type, double s1, double s2, double g, double y) {
-        Weight_.Add({.Title = title,
-                     .SectType = type,
-                     .Size1 = s1,
-                     .Size2 = s2,
-                     .N = 2,
-                     .G = g,
-                     .X = xc,
-                     .Y = y});
-    };
     if (hd > 0.001) {
-        add(kTitleBackfill, 1, fin(TB + ws), hd, Gs, R3(T3 + H - hd / 2));
-        if (wd > 0.001) add(kTitleDitto, 3, wd, hd, Gs, R3(T3 + H - hd / 3));
+        Weight_.Add(row(kTitleBackfill, 1, fin(TB + ws), hd, 2, Gs, xc, R3(T3 + H - hd / 2)));
+        if (wd > 0.001) Weight_.Add(row(kTitleDitto, 3, wd, hd, 2, Gs, xc, R3(T3 + H - hd / 3)));
     }
     if (hs > 0.001) {
-        add(kTitleDitto, 1, TB, hs, Gt, R3(T3 + hs / 2));
-        if (ws > 0.001) add(kTitleDitto, 3, ws, hs, Gt, R3(T3 + 2 * hs / 3));
+        Weight_.Add(row(kTitleDitto, 1, TB, hs, 2, Gt, xc, R3(T3 + hs / 2)));
+        if (ws > 0.001) Weight_.Add(row(kTitleDitto, 3, ws, hs, 2, Gt, xc, R3(T3 + 2 * hs / 3)));
     }
 }
 
 // Cases with internal water: the water (less the haunches), then dry backfill.
 void clsWeight::addWaterAndBackfill(double xc) {
-    auto add = [&](const char* title, std::int32_t type, double s1, double s2, std::int32_t n,
-                   double g, double y) {
-        Weight_.Add({.Title = title,
-                     .SectType = type,
-                     .Size1 = s1,
-                     .Size2 = s2,
-                     .N = n,
-                     .G = g,
-                     .X = xc,
-                     .Y = y});
-    };
-    add(kTitleWater, 1, B, HWi, 1, Gw, R3(T3 + HWi / 2));
-    if (T4 > 0.001) add(kTitleDitto, 2, T4, T4, 2, -Gw, R3(T3 + T4 / 3));
+    Weight_.Add(row(kTitleWater, 1, B, HWi, 1, Gw, xc, R3(T3 + HWi / 2)));
+    if (T4 > 0.001) Weight_.Add(row(kTitleDitto, 2, T4, T4, 2, -Gw, xc, R3(T3 + T4 / 3)));
     if (TB > 0.001) {
-        add(kTitleBackfill, 1, TB, H, 2, Gs, R3(T3 + H / 2));
-        if (T2 - T1 > 0.001) add(kTitleDitto, 3, fin(T2 - T1), H, 2, Gs, R3(T3 + 2 * H / 3));
+        Weight_.Add(row(kTitleBackfill, 1, TB, H, 2, Gs, xc, R3(T3 + H / 2)));
+        if (T2 - T1 > 0.001)
+            Weight_.Add(row(kTitleDitto, 3, fin(T2 - T1), H, 2, Gs, xc, R3(T3 + 2 * H / 3)));
     }
 }
 
